@@ -1,0 +1,140 @@
+#include "core/SettingsRecord.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+// Visits every field of the record in file order with its byte offset.
+template <typename Visitor> void forEachField(AppState& state, Visitor&& visit)
+{
+    std::size_t offset = 0;
+    auto field = [&](auto& value) {
+        visit(offset, value);
+        offset += sizeof value;
+    };
+    for (ColorValue& color : state.WebColors)
+        field(color);
+    for (ColorValue& color : state.FavColors)
+        field(color);
+    field(state.WebLeft);
+    field(state.WebTop);
+    field(state.HarmoniesLeft);
+    field(state.HarmoniesTop);
+    field(state.FavoritesLeft);
+    field(state.FavoritesTop);
+    field(state.HistoryLeft);
+    field(state.HistoryTop);
+    for (Flag16& visible : state.ToolVisible)
+        field(visible);
+    field(state.SchemeColor);
+    field(state.ShowTipsAtStart);
+}
+
+template <typename Int> void putLittleEndian(SettingsRecord& record, std::size_t offset, Int value)
+{
+    using Unsigned = std::make_unsigned_t<Int>;
+    auto bits = static_cast<Unsigned>(value);
+    for (std::size_t i = 0; i < sizeof(Int); ++i) {
+        record[offset + i] = static_cast<std::uint8_t>(bits & 0xFFu);
+        bits = static_cast<Unsigned>(bits >> 8);
+    }
+}
+
+template <typename Int> Int getLittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset)
+{
+    using Unsigned = std::make_unsigned_t<Int>;
+    Unsigned bits = 0;
+    for (std::size_t i = sizeof(Int); i-- > 0;)
+        bits = static_cast<Unsigned>((bits << 8) | bytes[offset + i]);
+    return static_cast<Int>(bits);
+}
+
+std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, bool& ok)
+{
+    ok = false;
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return {};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                    std::istreambuf_iterator<char>()};
+    ok = !in.bad();
+    return bytes;
+}
+
+} // namespace
+
+SettingsRecord encodeRecord(const AppState& state)
+{
+    SettingsRecord record{};
+    AppState copy = state;
+    forEachField(copy, [&](std::size_t offset, auto& value) {
+        putLittleEndian(record, offset, value);
+    });
+    return record;
+}
+
+void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state)
+{
+    forEachField(state, [&](std::size_t offset, auto& value) {
+        using Int = std::remove_reference_t<decltype(value)>;
+        if (offset + sizeof(Int) <= bytes.size())
+            value = getLittleEndian<Int>(bytes, offset);
+    });
+}
+
+bool LoadSettings(const std::filesystem::path& path, AppState& state)
+{
+    bool ok = false;
+    const std::vector<std::uint8_t> bytes = readWholeFile(path, ok);
+    if (!ok)
+        return false;
+    decodeRecord(bytes, state);
+    return true;
+}
+
+bool SaveSettings(const std::filesystem::path& path, const AppState& state)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return false;
+
+    std::vector<std::uint8_t> bytes;
+    if (std::filesystem::exists(path, error)) {
+        bool ok = false;
+        bytes = readWholeFile(path, ok);
+        if (!ok)
+            return false; // keeping what lies past the record needs the old file
+    }
+    if (bytes.size() < kRecordSize)
+        bytes.resize(kRecordSize);
+    const SettingsRecord record = encodeRecord(state);
+    std::copy(record.begin(), record.end(), bytes.begin());
+
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (out.fail()) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/AppState.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace orvane {
+
+// The persistent fields as one 86-byte little-endian record: the settings file and every
+// scheme file share it, so its layout must never change.
+inline constexpr std::size_t kRecordSize = 86;
+using SettingsRecord = std::array<std::uint8_t, kRecordSize>;
+
+SettingsRecord encodeRecord(const AppState& state);
+// Reads the record's fields from bytes; a field that lies wholly or partly beyond the end keeps
+// its previous value. Bytes past the record are ignored.
+void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state);
+
+// Reads a settings or scheme file into the state. Returns false, leaving the state exactly as
+// it was, when the file cannot be opened or read.
+bool LoadSettings(const std::filesystem::path& path, AppState& state);
+// Writes the record to a new file beside path and renames it over path, so a failed write never
+// leaves a torn file. Bytes after the record in an existing longer file are kept. Returns false
+// when the file could not be written; the old file is then untouched.
+bool SaveSettings(const std::filesystem::path& path, const AppState& state);
+
+} // namespace orvane

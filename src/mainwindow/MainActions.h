@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <array>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace orvane {
+
+// The main window's menu bar and popup menu: every command as a named action with its caption,
+// access key and shortcut. Handlers are connected by the main window.
+struct MainActions {
+    explicit MainActions(QMainWindow* window);
+
+    QAction* exit;
+    QAction* undo;
+    QAction* redo;
+    QAction* addToFavorites;
+    QAction* copyHex;
+    QAction* rgbColorWheel;
+    QAction* groupByColor;
+    QAction* lighten;
+    QAction* darken;
+    QAction* saturate;
+    QAction* desaturate;
+    QAction* makeWebsafe;
+    QAction* showSpectrumPalette;
+
+    QMenu* popmenu;
+    QMenu* addToFavoritesMenu;
+    std::array<QAction*, 5> addFavorite{};
+    QAction* selectColor;
+    QAction* popupCopyHex;
+
+    // Every shortcut of the menu bar, for controls that must let them through.
+    QList<QKeySequence> shortcuts() const;
+};
+
+inline const QString kShowSpectrumCaption = QStringLiteral("Show Spectrum &Palette");
+inline const QString kShowWebsafeCaption = QStringLiteral("Show Websafe &Palette");
+
+} // namespace orvane

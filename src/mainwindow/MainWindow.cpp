@@ -1,0 +1,462 @@
+#include "mainwindow/MainWindow.h"
+
+#include "colour/Adjustments.h"
+#include "colour/Palettes.h"
+#include "core/Favorites.h"
+#include "core/UndoHistory.h"
+#include "mainwindow/ClientArea.h"
+#include "mainwindow/ShortcutPassThrough.h"
+#include "mainwindow/SpectrumPalette.h"
+#include "mainwindow/ToolbarIcons.h"
+#include "mainwindow/ValueEntryPanel.h"
+#include "mainwindow/WebSafePalette.h"
+#include "widgets/MessageBoxes.h"
+#include "widgets/SwatchWidget.h"
+#include "widgets/Twips.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace orvane {
+
+namespace {
+
+// Where each scheme swatch stands: the outer ring runs clockwise from the top-left corner, the
+// inner four clockwise from their top-left.
+constexpr int kGridColumns[4] = {1290, 2370, 3450, 4530};
+constexpr int kGridRows[4] = {480, 1245, 2010, 2775};
+constexpr int kGridIndex[4][4] = {{0, 1, 2, 3}, {11, 12, 13, 4}, {10, 15, 14, 5}, {9, 8, 7, 6}};
+constexpr int kGridSwatchWidth = 915;
+constexpr int kGridSwatchHeight = 600;
+
+constexpr int kToolbarHeight = 30;
+constexpr int kValueColumnLeft = 376;
+constexpr int kValueColumnTop = 40;
+constexpr int kClientWidth = 600;
+constexpr int kClientHeight = 306;
+
+const QString kTitle = QStringLiteral("Orvane");
+
+QString qText(const std::string& text) { return QString::fromStdString(text); }
+
+} // namespace
+
+MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidget* parent)
+    : QMainWindow(parent), state_(state), environment_(std::move(environment))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    actions_ = std::make_unique<MainActions>(this);
+    buildClientArea();
+    buildToolbar();
+    buildStatusBar();
+    connectActions();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildClientArea()
+{
+    clientArea_ = new ClientArea(this);
+    clientArea_->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(clientArea_);
+    connect(clientArea_, &ClientArea::backgroundHovered, this, &MainWindow::hoverBackground);
+    connect(clientArea_, &ClientArea::backgroundClicked, this, &MainWindow::clickBackground);
+
+    // The frame lies behind the inner four swatches, so it is made first.
+    wheelFrame_ = new QFrame(clientArea_);
+    wheelFrame_->setObjectName(QStringLiteral("Frame1"));
+    wheelFrame_->setFrameShape(QFrame::StyledPanel);
+    wheelFrame_->setFrameShadow(QFrame::Sunken);
+    wheelFrame_->setGeometry(twipsRect(2280, 1110, 2190, 1590));
+
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column) {
+            const int index = kGridIndex[row][column];
+            auto* swatch = new SwatchWidget(tr("Scheme colour %1").arg(index + 1), clientArea_);
+            swatch->setGeometry(
+                twipsRect(kGridColumns[column], kGridRows[row], kGridSwatchWidth, kGridSwatchHeight));
+            swatches_[index] = swatch;
+        }
+    }
+    swatches_[kCurrentSwatch] = new SwatchWidget(tr("Current colour"), clientArea_);
+    swatches_[kCurrentSwatch]->setGeometry(twipsRect(120, 1455, 795, 795));
+    for (int index = 0; index <= kCurrentSwatch; ++index) {
+        SwatchWidget* swatch = swatches_[index];
+        swatch->setObjectName(QStringLiteral("Picture1_%1").arg(index));
+        connect(swatch, &SwatchWidget::hovered, this, [this, index] { hoverSwatch(index); });
+        connect(swatch, &SwatchWidget::released, this,
+                [this, index](Qt::MouseButton button, QPoint position) {
+                    releaseSwatch(index, button, position);
+                });
+        connect(swatch, &SwatchWidget::dropped, this, [this, index](ColorValue, bool fromItself) {
+            if (fromItself)
+                releaseSwatch(index, Qt::LeftButton, {});
+        });
+    }
+
+    const QRect paletteRect = twipsRect(75, 3555, 5415, 915);
+    webSafe_ = new WebSafePalette(clientArea_);
+    webSafe_->setObjectName(QStringLiteral("Picture3"));
+    webSafe_->move(paletteRect.topLeft());
+    connect(webSafe_, &WebSafePalette::cellHovered, this,
+            [this](int cell) { previewColor(webSafe_->cellColor(cell)); });
+    connect(webSafe_, &WebSafePalette::cellPressed, this,
+            [this](int cell) { selectColor(webSafe_->cellColor(cell)); });
+
+    spectrum_ = new SpectrumPalette(clientArea_);
+    spectrum_->move(paletteRect.topLeft());
+    spectrum_->hide();
+    connect(spectrum_, &SpectrumPalette::colorHovered, this, &MainWindow::previewColor);
+    connect(spectrum_, &SpectrumPalette::colorPressed, this, &MainWindow::selectColor);
+
+    valueEntry_ = new ValueEntryPanel(clientArea_);
+    valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
+                             kClientHeight - kValueColumnTop);
+    connect(valueEntry_, &ValueEntryPanel::setRgbRequested, this, &MainWindow::setRgb);
+    connect(valueEntry_, &ValueEntryPanel::setHexRequested, this, &MainWindow::setHex);
+    auto* passThrough = new ShortcutPassThrough(actions_->shortcuts(), valueEntry_);
+    for (QLineEdit* box : valueEntry_->boxes())
+        box->installEventFilter(passThrough);
+}
+
+void MainWindow::buildToolbar()
+{
+    toolbar_ = new QToolBar(clientArea_);
+    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar_->setGeometry(0, 0, kClientWidth, kToolbarHeight);
+    toolbar_->setIconSize(QSize(20, 20));
+    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    struct Button {
+        int number;
+        QString text;
+        ToolbarPicture picture;
+        QAction* follows; // the menu item whose enabled state the button mirrors
+    };
+    const Button buttons[] = {
+        {4, tr("Back"), ToolbarPicture::Back, actions_->undo},
+        {5, tr("Forward"), ToolbarPicture::Forward, actions_->redo},
+        {7, tr("Make Web Safe"), ToolbarPicture::MakeWebSafe, nullptr},
+        {8, tr("Lighten"), ToolbarPicture::Lighten, nullptr},
+        {9, tr("Darken"), ToolbarPicture::Darken, nullptr},
+        {10, tr("Saturate"), ToolbarPicture::Saturate, nullptr},
+        {11, tr("Desaturate"), ToolbarPicture::Desaturate, nullptr},
+    };
+    for (const Button& button : buttons) {
+        QAction* action = toolbar_->addAction(toolbarIcon(button.picture), button.text);
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.number));
+        action->setData(button.number);
+        if (button.follows != nullptr) {
+            action->setEnabled(button.follows->isEnabled());
+            connect(button.follows, &QAction::enabledChanged, action, &QAction::setEnabled);
+        }
+    }
+    connect(toolbar_, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { toolbarButtonClicked(action->data().toInt()); });
+}
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    for (int panel = 0; panel < 2; ++panel) {
+        auto* label = new QLabel(bar);
+        label->setObjectName(QStringLiteral("Panel%1").arg(panel + 1));
+        label->setMinimumWidth(140);
+        bar->addWidget(label, panel == 0 ? 0 : 1);
+        statusPanels_[panel] = label;
+    }
+}
+
+void MainWindow::connectActions()
+{
+    const MainActions& a = *actions_;
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+    connect(a.undo, &QAction::triggered, this, &MainWindow::Undo);
+    connect(a.redo, &QAction::triggered, this, &MainWindow::Redo);
+    connect(a.addToFavorites, &QAction::triggered, this, &MainWindow::addCurrentToFavorites);
+    connect(a.copyHex, &QAction::triggered, this, [this] { copyHex(currentColor()); });
+    connect(a.rgbColorWheel, &QAction::triggered, this,
+            [this] { setSchemeMode(SchemeMode::ColorWheel); });
+    connect(a.groupByColor, &QAction::triggered, this,
+            [this] { setSchemeMode(SchemeMode::GroupByColor); });
+    connect(a.lighten, &QAction::triggered, this,
+            [this] { adjustChannels(lightenChannel, state_.AdjustStep); });
+    connect(a.darken, &QAction::triggered, this,
+            [this] { adjustChannels(darkenChannel, state_.AdjustStep); });
+    connect(a.saturate, &QAction::triggered, this, [this] { adjustSaturation(kSaturationStep); });
+    connect(a.desaturate, &QAction::triggered, this,
+            [this] { adjustSaturation(-kSaturationStep); });
+    connect(a.makeWebsafe, &QAction::triggered, this,
+            [this] { adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0); });
+    connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
+    for (int slot = 0; slot < kFavoriteSlots; ++slot)
+        connect(a.addFavorite[slot], &QAction::triggered, this, [this, slot] { storeFavorite(slot); });
+    connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
+    connect(a.popupCopyHex, &QAction::triggered, this, [this] { copyHex(state_.PopupColor); });
+}
+
+void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
+{
+    const double r = red.value();
+    const double g = green.value();
+    const double b = blue.value();
+    if (!SkipUndo) {
+        recordUndo(state_, MakeColor(r, g, b));
+        updateUndoActions();
+    }
+
+    swatches_[kCurrentSwatch]->setColor(static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
+    valueEntry_->setHexText(qText(WebHexOfChannels(static_cast<int>(roundHalfEven(r)),
+                                                   static_cast<int>(roundHalfEven(g)),
+                                                   static_cast<int>(roundHalfEven(b)))));
+    valueEntry_->setChannelTexts({qText(channelText(r)), qText(channelText(g)), qText(channelText(b))});
+
+    workspace_.setCurrent(r, g, b);
+    const SchemeMode mode =
+        actions_->rgbColorWheel->isChecked() ? SchemeMode::ColorWheel : SchemeMode::GroupByColor;
+    const SchemeColors scheme = deriveScheme(workspace_, mode);
+    for (int index = 0; index < kSchemeSwatchCount; ++index)
+        swatches_[index]->setColor(scheme[index]);
+
+    SchemeColors shown{};
+    for (int index = 0; index < kSchemeSwatchCount; ++index)
+        shown[index] = swatches_[index]->color();
+    state_.HarmonyColors = harmonyBaseColors(shown);
+}
+
+void MainWindow::Web_Tsb_Show()
+{
+    for (int cell = 0; cell < kWebSafeCellCount; ++cell)
+        webSafe_->setCellColor(cell, webSafeCellColor(cell));
+    for (int x = 0; x < kSpectrumDrawnWidth; ++x) {
+        for (int row = 0; row < kSpectrumDrawnHeight; ++row)
+            spectrum_->setPixelColor(x, row, spectrumPixelColor(workspace_, x, row));
+    }
+    spectrum_->update();
+}
+
+void MainWindow::startUp()
+{
+    SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
+    Web_Tsb_Show();
+    showColorInStatus(currentColor());
+    applyPointers();
+    show();
+}
+
+void MainWindow::applyPointers()
+{
+    for (int index = 0; index < kSchemeSwatchCount; ++index)
+        swatches_[index]->setCursor(Qt::PointingHandCursor);
+    webSafe_->setCursor(Qt::CrossCursor);
+    spectrum_->setCursor(Qt::CrossCursor);
+}
+
+ColorValue MainWindow::currentColor() const { return swatches_[kCurrentSwatch]->color(); }
+
+QString MainWindow::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }
+
+void MainWindow::showColorInStatus(ColorValue color)
+{
+    statusPanels_[0]->setText(qText(StatusRgb(color)));
+    statusPanels_[1]->setText(qText(StatusHex(color)));
+}
+
+void MainWindow::selectColor(ColorValue color)
+{
+    const RgbChannels c = SplitColor(color);
+    SetAll(c.red, c.green, c.blue, false);
+}
+
+void MainWindow::updateUndoActions()
+{
+    actions_->undo->setEnabled(canUndo(state_));
+    actions_->redo->setEnabled(canRedo(state_));
+}
+
+void MainWindow::Undo()
+{
+    if (const auto color = stepBack(state_)) {
+        const RgbChannels c = SplitColor(*color);
+        SetAll(c.red, c.green, c.blue, true);
+    }
+    updateUndoActions();
+}
+
+void MainWindow::Redo()
+{
+    if (const auto color = stepForward(state_)) {
+        const RgbChannels c = SplitColor(*color);
+        SetAll(c.red, c.green, c.blue, true);
+    }
+    updateUndoActions();
+}
+
+void MainWindow::hoverSwatch(int index)
+{
+    SwatchWidget* swatch = swatches_[index];
+    showColorInStatus(swatch->color());
+    swatch->setToolTip(qText(HashHex(swatch->color())));
+}
+
+void MainWindow::releaseSwatch(int index, Qt::MouseButton button, QPoint position)
+{
+    SwatchWidget* swatch = swatches_[index];
+    if (button == Qt::LeftButton) {
+        selectColor(swatch->color());
+    } else if (button == Qt::RightButton) {
+        state_.PopupColor = swatch->color();
+        actions_->popmenu->popup(swatch->mapToGlobal(position));
+    }
+}
+
+void MainWindow::hoverBackground()
+{
+    hoverSwatch(kCurrentSwatch);
+    // Ends a palette preview left in the current-colour swatch.
+    swatches_[kCurrentSwatch]->setColor(swatches_[0]->color());
+}
+
+void MainWindow::clickBackground()
+{
+    if (valueEntry_->hideSliders())
+        setRgb();
+}
+
+void MainWindow::previewColor(ColorValue color)
+{
+    showColorInStatus(color);
+    swatches_[kCurrentSwatch]->setColor(color);
+}
+
+void MainWindow::setRgb()
+{
+    const std::array<QString, 3> texts = valueEntry_->channelTexts();
+    SetAll(texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(), false);
+}
+
+void MainWindow::setHex()
+{
+    const std::optional<ChannelTexts> channels = ParseWebHex(valueEntry_->hexText().toStdString());
+    if (!channels) {
+        environment_.messages->information(this, kTitle, tr("HEX value must be 6 characters!"));
+        return;
+    }
+    SetAll(channels->red, channels->green, channels->blue, false);
+}
+
+void MainWindow::copyHex(ColorValue color)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(qText(WebHex(color)));
+}
+
+void MainWindow::addCurrentToFavorites()
+{
+    const std::optional<int> slot = firstEmptyFavorite(state_);
+    if (!slot) {
+        environment_.messages->information(this, tr("Palette Full"), tr("Your palette is full!"));
+        return;
+    }
+    state_.FavColors[*slot] = currentColor();
+}
+
+void MainWindow::storeFavorite(int slot) { state_.FavColors[slot] = state_.PopupColor; }
+
+void MainWindow::adjustChannels(int (*rule)(int channel, int step), int step)
+{
+    std::array<QString, 3> texts = valueEntry_->channelTexts();
+    for (QString& text : texts)
+        text = QString::number(rule(static_cast<int>(channelValue(text.toStdString())), step));
+    valueEntry_->setChannelTexts(texts);
+    setRgb();
+}
+
+void MainWindow::adjustSaturation(double delta)
+{
+    const std::array<QString, 3> texts = valueEntry_->channelTexts();
+    const RgbChannels c = shiftSaturation(workspace_, channelValue(texts[0].toStdString()),
+                                          channelValue(texts[1].toStdString()),
+                                          channelValue(texts[2].toStdString()), delta);
+    valueEntry_->setChannelTexts(
+        {QString::number(c.red), QString::number(c.green), QString::number(c.blue)});
+    setRgb();
+}
+
+void MainWindow::setSchemeMode(SchemeMode mode)
+{
+    actions_->rgbColorWheel->setChecked(mode == SchemeMode::ColorWheel);
+    actions_->groupByColor->setChecked(mode == SchemeMode::GroupByColor);
+    wheelFrame_->setVisible(mode == SchemeMode::ColorWheel);
+    setRgb();
+}
+
+void MainWindow::toggleSpectrumPalette()
+{
+    QAction* toggle = actions_->showSpectrumPalette;
+    const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
+    toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
+    spectrum_->setVisible(showSpectrum);
+}
+
+void MainWindow::toolbarButtonClicked(int number)
+{
+    const MainActions& a = *actions_;
+    switch (number) {
+    case 4:
+        if (a.undo->isEnabled())
+            Undo();
+        break;
+    case 5:
+        if (a.redo->isEnabled())
+            Redo();
+        break;
+    case 7:
+        a.makeWebsafe->trigger();
+        break;
+    case 8:
+        a.lighten->trigger();
+        break;
+    case 9:
+        a.darken->trigger();
+        break;
+    case 10:
+        a.saturate->trigger();
+        break;
+    case 11:
+        a.desaturate->trigger();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    state_.SchemeColor = swatches_[0]->color();
+    if (!environment_.settings.save(state_)) {
+        environment_.messages->warning(
+            this, kTitle,
+            tr("Orvane could not save its settings to %1 or to %2.")
+                .arg(QString::fromStdString(environment_.settings.programFile().string()),
+                     QString::fromStdString(environment_.settings.userFile().string())));
+    }
+    event->accept();
+    emit shutDown();
+}
+
+} // namespace orvane

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+#include "colour/ColorWorkspace.h"
+#include "colour/Scheme.h"
+#include "core/AppState.h"
+#include "core/SettingsStore.h"
+#include "mainwindow/MainActions.h"
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QToolBar;
+
+namespace orvane {
+
+class ClientArea;
+class MessageBoxes;
+class SpectrumPalette;
+class SwatchWidget;
+class ValueEntryPanel;
+class WebSafePalette;
+
+// What the main window needs from outside: where its files live and the seams tests replace.
+struct MainWindowEnvironment {
+    std::filesystem::path programDir; // tips.txt and help.chm are looked up here
+    SettingsStore settings;
+    MessageBoxes* messages = nullptr;
+};
+
+inline constexpr int kCurrentSwatch = 16;
+inline constexpr int kStartColorRed = 51;
+inline constexpr int kStartColorGreen = 35;
+inline constexpr int kStartColorBlue = 231;
+
+// The main window (Form1): the current colour and its scheme, the value boxes, the palettes,
+// undo and redo, and the hub of every command.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, MainWindowEnvironment environment, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The one way the current colour changes: records it for undo unless SkipUndo, and shows it
+    // in the current-colour swatch, the value boxes and the derived scheme.
+    void SetAll(Channel red, Channel green, Channel blue, bool SkipUndo);
+    // Fills the web-safe grid and draws the spectrum.
+    void Web_Tsb_Show();
+    // The start-up steps after loading: the first colour, the palettes, the status bar texts,
+    // the pointers, and showing the window.
+    void startUp();
+
+    void Undo();
+    void Redo();
+
+    ColorValue currentColor() const;
+    SwatchWidget* swatch(int index) const { return swatches_[index]; }
+    const MainActions& actions() const { return *actions_; }
+    ValueEntryPanel* valueEntry() const { return valueEntry_; }
+    QString statusText(int panel) const;
+
+signals:
+    // The settings are written and the program should end.
+    void shutDown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildClientArea();
+    void buildToolbar();
+    void buildStatusBar();
+    void connectActions();
+    void applyPointers();
+
+    void showColorInStatus(ColorValue color);
+    void selectColor(ColorValue color);
+    void updateUndoActions();
+
+    void hoverSwatch(int index);
+    void releaseSwatch(int index, Qt::MouseButton button, QPoint position);
+    void hoverBackground();
+    void clickBackground();
+    void previewColor(ColorValue color);
+
+    void setRgb();
+    void setHex();
+    void copyHex(ColorValue color);
+    void addCurrentToFavorites();
+    void storeFavorite(int slot);
+    void adjustChannels(int (*rule)(int channel, int step), int step);
+    void adjustSaturation(double delta);
+    void setSchemeMode(SchemeMode mode);
+    void toggleSpectrumPalette();
+    void toolbarButtonClicked(int number);
+
+    AppState& state_;
+    MainWindowEnvironment environment_;
+    ColorWorkspace workspace_;
+    std::unique_ptr<MainActions> actions_;
+
+    ClientArea* clientArea_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    std::array<SwatchWidget*, kSchemeSwatchCount + 1> swatches_{};
+    QFrame* wheelFrame_ = nullptr;
+    ValueEntryPanel* valueEntry_ = nullptr;
+    WebSafePalette* webSafe_ = nullptr;
+    SpectrumPalette* spectrum_ = nullptr;
+    std::array<QLabel*, 2> statusPanels_{};
+};
+
+} // namespace orvane

@@ -1,0 +1,52 @@
+#include "mainwindow/SpectrumPalette.h"
+
+#include "colour/Palettes.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvane {
+
+SpectrumPalette::SpectrumPalette(QWidget* parent)
+    : QWidget(parent), image_(kPaletteWidth, kPaletteHeight, QImage::Format_RGB32)
+{
+    setObjectName(QStringLiteral("Picture4"));
+    setMouseTracking(true);
+    setFixedSize(kPaletteWidth, kPaletteHeight);
+    setAccessibleName(tr("Spectrum palette"));
+    image_.fill(palette().color(QPalette::Window));
+}
+
+void SpectrumPalette::setPixelColor(int x, int y, ColorValue color)
+{
+    const RgbChannels c = SplitColor(color);
+    image_.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+}
+
+std::optional<ColorValue> SpectrumPalette::pixelColor(QPoint position) const
+{
+    if (!image_.valid(position))
+        return std::nullopt;
+    const QRgb pixel = image_.pixel(position);
+    return MakeColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+
+void SpectrumPalette::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void SpectrumPalette::mouseMoveEvent(QMouseEvent* event)
+{
+    if (const auto color = pixelColor(event->position().toPoint()))
+        emit colorHovered(*color);
+}
+
+void SpectrumPalette::mousePressEvent(QMouseEvent* event)
+{
+    if (const auto color = pixelColor(event->position().toPoint()))
+        emit colorPressed(*color);
+}
+
+} // namespace orvane

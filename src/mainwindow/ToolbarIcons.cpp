@@ -1,0 +1,92 @@
+#include "mainwindow/ToolbarIcons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace orvane {
+
+namespace {
+
+constexpr int kSize = 32;
+
+void drawArrow(QPainter& painter, bool pointsLeft)
+{
+    QPainterPath arrow;
+    const double tip = pointsLeft ? 5 : kSize - 5;
+    const double base = pointsLeft ? 17 : kSize - 17;
+    const double tail = pointsLeft ? kSize - 5 : 5;
+    arrow.moveTo(tip, 16);
+    arrow.lineTo(base, 5);
+    arrow.lineTo(base, 11);
+    arrow.lineTo(tail, 11);
+    arrow.lineTo(tail, 21);
+    arrow.lineTo(base, 21);
+    arrow.lineTo(base, 27);
+    arrow.closeSubpath();
+    painter.setBrush(QColor(0x33, 0x23, 0xE7));
+    painter.drawPath(arrow);
+}
+
+void drawDisc(QPainter& painter, const QColor& fill, const QString& mark)
+{
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(4, 4, kSize - 8, kSize - 8));
+    if (mark.isEmpty())
+        return;
+    painter.setPen(QPen(fill.lightness() > 128 ? Qt::black : Qt::white, 3));
+    painter.drawLine(QPointF(10, 16), QPointF(22, 16));
+    if (mark == QLatin1String("+"))
+        painter.drawLine(QPointF(16, 10), QPointF(16, 22));
+}
+
+void drawWebSafeGrid(QPainter& painter)
+{
+    const QColor cells[3][3] = {{QColor(255, 0, 0), QColor(255, 204, 0), QColor(0, 153, 0)},
+                                {QColor(0, 102, 255), QColor(153, 0, 204), QColor(255, 102, 51)},
+                                {QColor(0, 0, 0), QColor(153, 153, 153), QColor(255, 255, 255)}};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
+            painter.setBrush(cells[row][column]);
+            painter.drawRect(QRectF(3 + column * 9, 3 + row * 9, 8, 8));
+        }
+    }
+}
+
+} // namespace
+
+QIcon toolbarIcon(ToolbarPicture picture)
+{
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(40, 40, 40), 1));
+    switch (picture) {
+    case ToolbarPicture::Back:
+        drawArrow(painter, true);
+        break;
+    case ToolbarPicture::Forward:
+        drawArrow(painter, false);
+        break;
+    case ToolbarPicture::MakeWebSafe:
+        drawWebSafeGrid(painter);
+        break;
+    case ToolbarPicture::Lighten:
+        drawDisc(painter, QColor(250, 230, 150), QStringLiteral("+"));
+        break;
+    case ToolbarPicture::Darken:
+        drawDisc(painter, QColor(90, 70, 20), QStringLiteral("-"));
+        break;
+    case ToolbarPicture::Saturate:
+        drawDisc(painter, QColor(230, 20, 60), QStringLiteral("+"));
+        break;
+    case ToolbarPicture::Desaturate:
+        drawDisc(painter, QColor(150, 130, 135), QStringLiteral("-"));
+        break;
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace orvane

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+namespace orvane {
+
+// Toolbar pictures drawn by the program itself, so they stay crisp at any scale.
+enum class ToolbarPicture { Back, Forward, MakeWebSafe, Lighten, Darken, Saturate, Desaturate };
+
+QIcon toolbarIcon(ToolbarPicture picture);
+
+} // namespace orvane

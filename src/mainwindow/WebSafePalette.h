@@ -1,0 +1,38 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+#include "colour/Palettes.h"
+
+#include <QWidget>
+#include <array>
+
+namespace orvane {
+
+// The grid of 216 web-safe cells. Each cell is 11 pixels square and placed every 10 pixels, so
+// a later cell covers the edge of the one before it.
+class WebSafePalette : public QWidget {
+    Q_OBJECT
+public:
+    explicit WebSafePalette(QWidget* parent = nullptr);
+
+    void setCellColor(int cell, ColorValue color);
+    ColorValue cellColor(int cell) const { return cells_[cell]; }
+    // The centre of a cell, in the palette's coordinates.
+    static QPoint cellCentre(int cell);
+
+signals:
+    void cellHovered(int cell);
+    void cellPressed(int cell);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int cellAt(const QMouseEvent* event) const;
+
+    std::array<ColorValue, kWebSafeCellCount> cells_{};
+};
+
+} // namespace orvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+
+#include <QPoint>
+#include <optional>
+#include <QWidget>
+
+namespace orvane {
+
+// A box that shows one colour. It paints itself, reports the pointer and the buttons, and can be
+// dragged: the drag carries its colour, and a drag dropped back on the swatch itself counts as a
+// click.
+class SwatchWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit SwatchWidget(QString accessibleLabel, QWidget* parent = nullptr);
+
+    ColorValue color() const { return color_; }
+    void setColor(ColorValue color);
+
+    // Whether colours dragged from other controls may be dropped here.
+    void setAcceptsForeignDrops(bool accepts) { acceptsForeignDrops_ = accepts; }
+
+signals:
+    void colorChanged(orvane::ColorValue color);
+    void hovered();
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button, QPoint position);
+    // A colour dropped here; fromItself when the drag began on this very swatch.
+    void dropped(orvane::ColorValue color, bool fromItself);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    bool acceptsDrag(const QDropEvent* event) const;
+    void startDrag();
+    void updateAccessibleName();
+
+    QString accessibleLabel_;
+    ColorValue color_ = 0;
+    bool acceptsForeignDrops_ = false;
+    std::optional<QPoint> dragStart_;
+};
+
+} // namespace orvane

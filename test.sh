@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Orvane with its tests and runs every test.
+# Options: --werror (warnings are errors), --sanitize (AddressSanitizer and UBSan build).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_dir=build
+cmake_options=(-DORVANE_BUILD_TESTS=ON)
+for option in "$@"; do
+  case "$option" in
+    --werror) cmake_options+=(-DORVANE_WERROR=ON) ;;
+    --sanitize) build_dir=build-sanitize; cmake_options+=(-DORVANE_SANITIZE=ON) ;;
+    *) echo "Unknown option: $option" >&2; exit 2 ;;
+  esac
+done
+
+scripts/ensure-packages.sh
+scripts/build.sh "$build_dir" "${cmake_options[@]}"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
