@@ -122,6 +122,8 @@ bool SaveSettings(const std::filesystem::path& path, const AppState& state)
     std::filesystem::path temporary = path;
     temporary += ".new";
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out.is_open())
+        return false;
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
     out.close();

@@ -6,11 +6,12 @@ namespace orvane {
 
 void recordUndo(AppState& state, ColorValue color)
 {
-    state.UndoPos = static_cast<std::int16_t>(std::max<int>(state.UndoPos, 0) + 1);
-    if (state.UndoPos > kUndoLastSlot) {
+    int position = std::clamp<int>(state.UndoPos, 0, kUndoLastSlot) + 1;
+    if (position > kUndoLastSlot) {
         std::copy(state.UndoColors.begin() + 1, state.UndoColors.end(), state.UndoColors.begin());
-        state.UndoPos = kUndoLastSlot;
+        position = kUndoLastSlot;
     }
+    state.UndoPos = static_cast<std::int16_t>(position);
     std::fill(state.UndoColors.begin() + state.UndoPos, state.UndoColors.end(), kNoColor);
     state.UndoColors[state.UndoPos] = color;
 }

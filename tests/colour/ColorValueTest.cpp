@@ -32,6 +32,8 @@ TEST(ColorValueTest, TextFormsOfKnownColours)
         SCOPED_TRACE(row.webHex);
         EXPECT_EQ(SplitColor(row.value), row.channels);
         EXPECT_EQ(WebHex(row.value), row.webHex);
+        EXPECT_EQ(WebHexOfChannels(row.channels.red, row.channels.green, row.channels.blue),
+                  row.webHex);
         EXPECT_EQ(HashHex(row.value), std::string("#") + row.webHex);
         EXPECT_EQ(StatusHex(row.value), std::string("HEX: #") + row.webHex);
         EXPECT_EQ(StatusRgb(row.value), row.statusRgb);
@@ -68,14 +70,6 @@ TEST(ColorValueTest, MakeColorRoundsHalfToEven)
     EXPECT_EQ(roundHalfEven(-2.5), -2);
     EXPECT_EQ(roundHalfEven(-1.5), -2);
     EXPECT_EQ(roundHalfEven(3.4999), 3);
-}
-
-TEST(ColorValueTest, WebHexOfChannelsPadsEachChannelToTwoDigits)
-{
-    EXPECT_EQ(WebHexOfChannels(51, 35, 231), "3323E7");
-    EXPECT_EQ(WebHexOfChannels(255, 128, 0), "FF8000");
-    EXPECT_EQ(WebHexOfChannels(0, 0, 0), "000000");
-    EXPECT_EQ(WebHexOfChannels(1, 15, 16), "010F10");
 }
 
 TEST(ColorValueTest, ParseWebHexHandsOnHexChannelTexts)

@@ -113,17 +113,6 @@ TEST(ColorWorkspaceTest, FindRgbWrapsTheHueOnceInPlace)
     }
 }
 
-TEST(ColorWorkspaceTest, SetCurrentKeepsChannelsAndConverts)
-{
-    ColorWorkspace ws;
-    ws.setCurrent(51, 35, 231);
-    EXPECT_EQ(ws.CurR, 51);
-    EXPECT_EQ(ws.CurG, 35);
-    EXPECT_EQ(ws.CurB, 231);
-    EXPECT_NEAR(ws.LumPct, (231 + 35) / 5.1, 1e-9);
-    EXPECT_NEAR(ws.HueDeg, 60 * ((51.0 - 35) / (231 - 35) + 4), 1e-9);
-}
-
 // Every colour: HSL stays in range, and converting back returns the colour except where the
 // below-one-percent saturation rule turns a near-grey into an exact grey.
 TEST(ColorWorkspaceTest, EveryColourRoundTripsThroughHsl)
