@@ -1,14 +1,20 @@
-// The entry routine: builds the shared state, reads the settings and starts the main window.
+// The entry routine: shows the splash, builds the shared state, reads the settings, offers the
+// Quick Tips and starts the main window.
 
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/MainWindow.h"
+#include "toolwindows/AboutWindow.h"
+#include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ShellOpener.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTimer>
+#include <chrono>
+#include <random>
 
 namespace {
 
@@ -33,6 +39,13 @@ int main(int argc, char* argv[])
 
     orvane::AppState state;
     state.StartupFile = orvane::startupFileFromArguments(argumentsAfterProgram(application.arguments()));
+    // Seeded once per run, so that the first Quick Tip differs between runs.
+    std::mt19937 engine(static_cast<std::mt19937::result_type>(
+        std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    const auto random = [&] { return unit(engine); };
+
+    (new orvane::AboutWindow)->show();
 
     orvane::SetDefaults(state);
     const std::filesystem::path programDir = toPath(QApplication::applicationDirPath());
@@ -40,8 +53,14 @@ int main(int argc, char* argv[])
         programDir, toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
     const auto loaded = settings.load(state);
 
+    if (orvane::isSet(state.ShowTipsAtStart)) {
+        orvane::TipsWindow tips(state, programDir / "tips.txt", random);
+        tips.exec();
+    }
+
     orvane::QtMessageBoxes messages;
-    orvane::MainWindow window(state, {programDir, settings, &messages});
+    orvane::DesktopShellOpener shell;
+    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     window.startUp();
 

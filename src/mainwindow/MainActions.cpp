@@ -67,6 +67,18 @@ MainActions::MainActions(QMainWindow* window)
     view->setObjectName(QStringLiteral("View"));
     showSpectrumPalette = addAction(view, "Show_Spectrum_Palette", kShowSpectrumCaption,
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
+    showFavorites = addAction(view, "Show_Favorites", kShowFavoritesCaption,
+                              QKeySequence(Qt::CTRL | Qt::Key_F));
+    showHistory = addAction(view, "Show_History", kShowHistoryCaption,
+                            QKeySequence(Qt::CTRL | Qt::Key_H));
+    showHarmonies = addAction(view, "Show_Harmonies", kShowHarmoniesCaption, QKeySequence(Qt::Key_F6));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    onlineHelp = addAction(help, "Online_Help", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
+    quickTips = addAction(help, "Quick_Tips", QStringLiteral("&Quick Tips"), QKeySequence(Qt::Key_F2));
+    help->addSeparator();
+    about = addAction(help, "About", QStringLiteral("&About"));
 
     popmenu = new QMenu(window);
     popmenu->setObjectName(QStringLiteral("popmenu"));
@@ -76,7 +88,7 @@ MainActions::MainActions(QMainWindow* window)
         const QByteArray name = "AddFav_" + QByteArray::number(slot);
         addFavorite[slot] = addAction(addToFavoritesMenu, name.constData(), QString::number(slot + 1));
     }
-    popmenu->addSeparator();
+    addToFavoritesSeparator = popmenu->addSeparator();
     selectColor = addAction(popmenu, "Select_Color", QStringLiteral("Select Color"));
     popupCopyHex = addAction(popmenu, "pop_Copy_HEX", QStringLiteral("Copy HEX"));
 }
@@ -85,7 +97,9 @@ QList<QKeySequence> MainActions::shortcuts() const
 {
     QList<QKeySequence> keys;
     for (const QAction* action : {exit, undo, redo, addToFavorites, copyHex, lighten, darken,
-                                  saturate, desaturate, makeWebsafe, showSpectrumPalette}) {
+                                  saturate, desaturate, makeWebsafe, showSpectrumPalette,
+                                  showFavorites, showHistory, showHarmonies, onlineHelp, quickTips,
+                                  about}) {
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());
     }

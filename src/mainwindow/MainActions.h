@@ -29,10 +29,17 @@ struct MainActions {
     QAction* desaturate;
     QAction* makeWebsafe;
     QAction* showSpectrumPalette;
+    QAction* showFavorites;
+    QAction* showHistory;
+    QAction* showHarmonies;
+    QAction* onlineHelp;
+    QAction* quickTips;
+    QAction* about;
 
     QMenu* popmenu;
     QMenu* addToFavoritesMenu;
     std::array<QAction*, 5> addFavorite{};
+    QAction* addToFavoritesSeparator;
     QAction* selectColor;
     QAction* popupCopyHex;
 
@@ -42,5 +49,11 @@ struct MainActions {
 
 inline const QString kShowSpectrumCaption = QStringLiteral("Show Spectrum &Palette");
 inline const QString kShowWebsafeCaption = QStringLiteral("Show Websafe &Palette");
+inline const QString kShowFavoritesCaption = QStringLiteral("Show &Favorites");
+inline const QString kHideFavoritesCaption = QStringLiteral("Hide &Favorites");
+inline const QString kShowHistoryCaption = QStringLiteral("Show &History");
+inline const QString kHideHistoryCaption = QStringLiteral("Hide &History");
+inline const QString kShowHarmoniesCaption = QStringLiteral("Show H&armonies");
+inline const QString kHideHarmoniesCaption = QStringLiteral("Hide H&armonies");
 
 } // namespace orvane

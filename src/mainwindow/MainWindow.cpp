@@ -10,7 +10,13 @@
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
+#include "toolwindows/AboutWindow.h"
+#include "toolwindows/FavoritesWindow.h"
+#include "toolwindows/HarmoniesWindow.h"
+#include "toolwindows/HistoryWindow.h"
+#include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
@@ -152,8 +158,13 @@ void MainWindow::buildToolbar()
         {9, tr("Darken"), ToolbarPicture::Darken, nullptr},
         {10, tr("Saturate"), ToolbarPicture::Saturate, nullptr},
         {11, tr("Desaturate"), ToolbarPicture::Desaturate, nullptr},
+        {13, tr("Show Favorites"), ToolbarPicture::Favorites, nullptr},
+        {14, tr("Show History"), ToolbarPicture::History, nullptr},
+        {15, tr("Show Harmonies"), ToolbarPicture::Harmonies, nullptr},
     };
     for (const Button& button : buttons) {
+        if (button.number == 13)
+            toolbar_->addSeparator()->setObjectName(QStringLiteral("Toolbar1_12"));
         QAction* action = toolbar_->addAction(toolbarIcon(button.picture), button.text);
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.number));
         action->setData(button.number);
@@ -162,6 +173,18 @@ void MainWindow::buildToolbar()
             connect(button.follows, &QAction::enabledChanged, action, &QAction::setEnabled);
         }
     }
+
+    const auto toolbarButton = [this](int number) {
+        return toolbar_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(number));
+    };
+    toggles_[FavoritesTool] = {actions_->showFavorites, toolbarButton(13), kShowFavoritesCaption,
+                               kHideFavoritesCaption};
+    toggles_[HarmoniesTool] = {actions_->showHarmonies, toolbarButton(15), kShowHarmoniesCaption,
+                               kHideHarmoniesCaption};
+    toggles_[HistoryTool] = {actions_->showHistory, toolbarButton(14), kShowHistoryCaption,
+                             kHideHistoryCaption};
+    for (const ToolToggle& toggle : toggles_)
+        toggle.button->setCheckable(true);
     connect(toolbar_, &QToolBar::actionTriggered, this,
             [this](QAction* action) { toolbarButtonClicked(action->data().toInt()); });
 }
@@ -202,6 +225,21 @@ void MainWindow::connectActions()
     connect(a.makeWebsafe, &QAction::triggered, this,
             [this] { adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0); });
     connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
+    connect(a.showFavorites, &QAction::triggered, this, [this] { toggleToolWindow(FavoritesTool); });
+    connect(a.showHarmonies, &QAction::triggered, this, [this] { toggleToolWindow(HarmoniesTool); });
+    connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
+    connect(a.onlineHelp, &QAction::triggered, this,
+            [this] { environment_.shell->open(environment_.programDir / "help.chm"); });
+    connect(a.quickTips, &QAction::triggered, this, &MainWindow::showQuickTips);
+    connect(a.about, &QAction::triggered, this, [] {
+        auto* about = new AboutWindow;
+        about->show();
+    });
+    connect(a.popmenu, &QMenu::aboutToHide, this, [this] {
+        // A favourite's popup hides the favourites submenu; every other popup shows it.
+        actions_->addToFavoritesMenu->menuAction()->setVisible(true);
+        actions_->addToFavoritesSeparator->setVisible(true);
+    });
     for (int slot = 0; slot < kFavoriteSlots; ++slot)
         connect(a.addFavorite[slot], &QAction::triggered, this, [this, slot] { storeFavorite(slot); });
     connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
@@ -235,6 +273,8 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
     for (int index = 0; index < kSchemeSwatchCount; ++index)
         shown[index] = swatches_[index]->color();
     state_.HarmonyColors = harmonyBaseColors(shown);
+    if (harmonies_)
+        harmonies_->ReHar();
 }
 
 void MainWindow::Web_Tsb_Show()
@@ -250,6 +290,7 @@ void MainWindow::Web_Tsb_Show()
 
 void MainWindow::startUp()
 {
+    reopenToolWindows();
     SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
     Web_Tsb_Show();
     showColorInStatus(currentColor());
@@ -319,8 +360,15 @@ void MainWindow::releaseSwatch(int index, Qt::MouseButton button, QPoint positio
         selectColor(swatch->color());
     } else if (button == Qt::RightButton) {
         state_.PopupColor = swatch->color();
-        actions_->popmenu->popup(swatch->mapToGlobal(position));
+        showPopup(swatch->mapToGlobal(position), true);
     }
+}
+
+void MainWindow::showPopup(QPoint globalPosition, bool withFavoriteSlots)
+{
+    actions_->addToFavoritesMenu->menuAction()->setVisible(withFavoriteSlots);
+    actions_->addToFavoritesSeparator->setVisible(withFavoriteSlots);
+    actions_->popmenu->popup(globalPosition);
 }
 
 void MainWindow::hoverBackground()
@@ -373,9 +421,20 @@ void MainWindow::addCurrentToFavorites()
         return;
     }
     state_.FavColors[*slot] = currentColor();
+    showFavoriteSlot(*slot);
 }
 
-void MainWindow::storeFavorite(int slot) { state_.FavColors[slot] = state_.PopupColor; }
+void MainWindow::storeFavorite(int slot)
+{
+    state_.FavColors[slot] = state_.PopupColor;
+    showFavoriteSlot(slot);
+}
+
+void MainWindow::showFavoriteSlot(int slot)
+{
+    if (favorites_)
+        favorites_->SetFavX(slot);
+}
 
 void MainWindow::adjustChannels(int (*rule)(int channel, int step), int step)
 {
@@ -440,13 +499,122 @@ void MainWindow::toolbarButtonClicked(int number)
     case 11:
         a.desaturate->trigger();
         break;
+    case 13:
+        toggleToolWindow(FavoritesTool);
+        break;
+    case 14:
+        toggleToolWindow(HistoryTool);
+        break;
+    case 15:
+        toggleToolWindow(HarmoniesTool);
+        break;
     default:
         break;
     }
 }
 
+void MainWindow::toggleToolWindow(ToolWindowIndex tool)
+{
+    ToolToggle& toggle = toggles_[tool];
+    if (toggle.menuItem->text() != toggle.showCaption) {
+        if (ToolWindow* window = toolWindow(tool))
+            window->close(); // its closed signal resets the toggle
+        else
+            toolWindowClosed(tool);
+        return;
+    }
+    toggle.menuItem->setText(toggle.hideCaption);
+    toggle.button->setChecked(true);
+    ToolWindow* window = toolWindow(tool);
+    if (window == nullptr)
+        window = createToolWindow(tool);
+    window->placeAtStoredPosition();
+    window->show();
+}
+
+ToolWindow* MainWindow::toolWindow(ToolWindowIndex tool) const
+{
+    switch (tool) {
+    case FavoritesTool:
+        return favorites_;
+    case HarmoniesTool:
+        return harmonies_;
+    case HistoryTool:
+        return history_;
+    case WebPreviewTool:
+        break;
+    }
+    return nullptr;
+}
+
+ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
+{
+    ToolWindow* window = nullptr;
+    switch (tool) {
+    case FavoritesTool:
+        favorites_ = new FavoritesWindow(state_, [this] { return currentColor(); }, this);
+        connect(favorites_, &FavoritesWindow::colorChosen, this, &MainWindow::selectColor);
+        connect(favorites_, &FavoritesWindow::popupRequested, this,
+                [this](QPoint position) { showPopup(position, false); });
+        window = favorites_;
+        break;
+    case HarmoniesTool:
+        harmonies_ = new HarmoniesWindow(state_, this);
+        connect(harmonies_, &HarmoniesWindow::colorChosen, this, &MainWindow::selectColor);
+        connect(harmonies_, &HarmoniesWindow::popupRequested, this,
+                [this](QPoint position) { showPopup(position, true); });
+        window = harmonies_;
+        break;
+    case HistoryTool:
+        history_ = new HistoryWindow(state_, this);
+        connect(history_, &HistoryWindow::colorChosen, this, [this](ColorValue color) {
+            const RgbChannels c = SplitColor(color);
+            SetAll(c.red, c.green, c.blue, true);
+        });
+        window = history_;
+        break;
+    case WebPreviewTool:
+        return nullptr;
+    }
+    connect(window, &ToolWindow::closed, this, [this, tool] { toolWindowClosed(tool); });
+    return window;
+}
+
+void MainWindow::toolWindowClosed(ToolWindowIndex tool)
+{
+    ToolToggle& toggle = toggles_[tool];
+    toggle.menuItem->setText(toggle.showCaption);
+    toggle.button->setChecked(false);
+}
+
+void MainWindow::reopenToolWindows()
+{
+    for (int tool = 0; tool < kToggledTools; ++tool) {
+        if (isSet(state_.ToolVisible[tool]))
+            toggleToolWindow(static_cast<ToolWindowIndex>(tool));
+    }
+}
+
+void MainWindow::collectToolWindows()
+{
+    for (int tool = 0; tool < kToggledTools; ++tool) {
+        ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool));
+        const bool shown = window != nullptr && window->isVisible();
+        state_.ToolVisible[tool] = toFlag(shown);
+        if (shown)
+            window->storePosition();
+    }
+}
+
+void MainWindow::showQuickTips()
+{
+    TipsWindow tips(state_, environment_.programDir / "tips.txt", environment_.random, this);
+    tips.exec();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    collectToolWindows();
     state_.SchemeColor = swatches_[0]->color();
     if (!environment_.settings.save(state_)) {
         environment_.messages->warning(

@@ -8,8 +8,10 @@
 #include "mainwindow/MainActions.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class QFrame;
@@ -19,7 +21,12 @@ class QToolBar;
 namespace orvane {
 
 class ClientArea;
+class FavoritesWindow;
+class HarmoniesWindow;
+class HistoryWindow;
 class MessageBoxes;
+class ShellOpener;
+class ToolWindow;
 class SpectrumPalette;
 class SwatchWidget;
 class ValueEntryPanel;
@@ -30,6 +37,8 @@ struct MainWindowEnvironment {
     std::filesystem::path programDir; // tips.txt and help.chm are looked up here
     SettingsStore settings;
     MessageBoxes* messages = nullptr;
+    ShellOpener* shell = nullptr;
+    std::function<double()> random; // a number in [0, 1), for the first Quick Tip
 };
 
 inline constexpr int kCurrentSwatch = 16;
@@ -50,12 +59,19 @@ public:
     void SetAll(Channel red, Channel green, Channel blue, bool SkipUndo);
     // Fills the web-safe grid and draws the spectrum.
     void Web_Tsb_Show();
-    // The start-up steps after loading: the first colour, the palettes, the status bar texts,
-    // the pointers, and showing the window.
+    // The start-up steps: the tool windows open at the last exit, the first colour, the
+    // palettes, the status bar texts, the pointers, and showing the window.
     void startUp();
 
     void Undo();
     void Redo();
+
+    // The show/hide toggle of a tool window, as the View menu and the toolbar run it.
+    void toggleToolWindow(ToolWindowIndex tool);
+    // The tool window when it is open, else nothing.
+    ToolWindow* toolWindow(ToolWindowIndex tool) const;
+    // Shows the Quick Tips window and waits until it is closed.
+    void showQuickTips();
 
     ColorValue currentColor() const;
     SwatchWidget* swatch(int index) const { return swatches_[index]; }
@@ -76,6 +92,12 @@ private:
     void buildStatusBar();
     void connectActions();
     void applyPointers();
+    void reopenToolWindows();
+    ToolWindow* createToolWindow(ToolWindowIndex tool);
+    void toolWindowClosed(ToolWindowIndex tool);
+    void collectToolWindows();
+    void showPopup(QPoint globalPosition, bool withFavoriteSlots);
+    void showFavoriteSlot(int slot);
 
     void showColorInStatus(ColorValue color);
     void selectColor(ColorValue color);
@@ -111,6 +133,19 @@ private:
     WebSafePalette* webSafe_ = nullptr;
     SpectrumPalette* spectrum_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
+
+    // The View item, toolbar button and captions of each tool window's toggle.
+    struct ToolToggle {
+        QAction* menuItem = nullptr;
+        QAction* button = nullptr;
+        QString showCaption;
+        QString hideCaption;
+    };
+    static constexpr int kToggledTools = 3;
+    std::array<ToolToggle, kToggledTools> toggles_{};
+    QPointer<FavoritesWindow> favorites_;
+    QPointer<HarmoniesWindow> harmonies_;
+    QPointer<HistoryWindow> history_;
 };
 
 } // namespace orvane

@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPolygonF>
+#include <cmath>
+#include <numbers>
 
 namespace orvane {
 
@@ -53,6 +56,36 @@ void drawWebSafeGrid(QPainter& painter)
     }
 }
 
+void drawStar(QPainter& painter)
+{
+    QPolygonF star;
+    for (int point = 0; point < 10; ++point) {
+        const double radius = point % 2 == 0 ? 13 : 5.5;
+        const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
+        star << QPointF(16 + radius * std::cos(angle), 17 + radius * std::sin(angle));
+    }
+    painter.setBrush(QColor(250, 200, 30));
+    painter.drawPolygon(star);
+}
+
+void drawClock(QPainter& painter)
+{
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(4, 4, kSize - 8, kSize - 8));
+    painter.setPen(QPen(QColor(40, 40, 40), 2.5));
+    painter.drawLine(QPointF(16, 16), QPointF(16, 8));
+    painter.drawLine(QPointF(16, 16), QPointF(22, 19));
+}
+
+void drawOverlappingSquares(QPainter& painter)
+{
+    const QColor colors[3] = {QColor(230, 40, 40), QColor(40, 180, 70), QColor(40, 80, 230)};
+    for (int square = 0; square < 3; ++square) {
+        painter.setBrush(colors[square]);
+        painter.drawRect(QRectF(3 + square * 7, 3 + square * 7, 13, 13));
+    }
+}
+
 } // namespace
 
 QIcon toolbarIcon(ToolbarPicture picture)
@@ -83,6 +116,15 @@ QIcon toolbarIcon(ToolbarPicture picture)
         break;
     case ToolbarPicture::Desaturate:
         drawDisc(painter, QColor(150, 130, 135), QStringLiteral("-"));
+        break;
+    case ToolbarPicture::Favorites:
+        drawStar(painter);
+        break;
+    case ToolbarPicture::History:
+        drawClock(painter);
+        break;
+    case ToolbarPicture::Harmonies:
+        drawOverlappingSquares(painter);
         break;
     }
     painter.end();

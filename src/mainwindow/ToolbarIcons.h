@@ -5,7 +5,18 @@
 namespace orvane {
 
 // Toolbar pictures drawn by the program itself, so they stay crisp at any scale.
-enum class ToolbarPicture { Back, Forward, MakeWebSafe, Lighten, Darken, Saturate, Desaturate };
+enum class ToolbarPicture {
+    Back,
+    Forward,
+    MakeWebSafe,
+    Lighten,
+    Darken,
+    Saturate,
+    Desaturate,
+    Favorites,
+    History,
+    Harmonies,
+};
 
 QIcon toolbarIcon(ToolbarPicture picture);
 

@@ -65,7 +65,7 @@ void SwatchWidget::mouseMoveEvent(QMouseEvent* event)
 void SwatchWidget::mousePressEvent(QMouseEvent* event)
 {
     dragStart_.reset();
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && draggable_)
         dragStart_ = event->position().toPoint();
     emit pressed(event->button());
 }

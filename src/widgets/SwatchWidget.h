@@ -21,6 +21,8 @@ public:
 
     // Whether colours dragged from other controls may be dropped here.
     void setAcceptsForeignDrops(bool accepts) { acceptsForeignDrops_ = accepts; }
+    // Whether a left press and move drags the colour away (on by default).
+    void setDraggable(bool draggable) { draggable_ = draggable; }
 
 signals:
     void colorChanged(orvane::ColorValue color);
@@ -46,6 +48,7 @@ private:
     QString accessibleLabel_;
     ColorValue color_ = 0;
     bool acceptsForeignDrops_ = false;
+    bool draggable_ = true;
     std::optional<QPoint> dragStart_;
 };
 

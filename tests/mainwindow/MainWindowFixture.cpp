@@ -26,9 +26,14 @@ void MainWindowTest::TearDown()
 
 void MainWindowTest::createWindow()
 {
-    window_ = std::make_unique<MainWindow>(
-        state_, MainWindowEnvironment{programDir(), SettingsStore(programDir(), userConfigDir()),
-                                      &messages_});
+    window_ = std::make_unique<MainWindow>(state_, environment(programDir(), userConfigDir()));
+}
+
+MainWindowEnvironment MainWindowTest::environment(const std::filesystem::path& programDir,
+                                                  const std::filesystem::path& userConfigDir)
+{
+    return {programDir, SettingsStore(programDir, userConfigDir), &messages_, &shell_,
+            [] { return 0.0; }};
 }
 
 std::filesystem::path MainWindowTest::programDir() const

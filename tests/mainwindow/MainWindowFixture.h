@@ -2,7 +2,8 @@
 
 #include "core/AppState.h"
 #include "mainwindow/MainWindow.h"
-#include "widgets/MessageBoxes.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/RecordingShellOpener.h"
 #include "widgets/SwatchWidget.h"
 
 #include <QStringList>
@@ -10,28 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Lets failures show texts rather than bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-
 namespace orvane::test {
-
-// Records message boxes instead of showing them.
-class RecordingMessageBoxes : public MessageBoxes {
-public:
-    struct Message {
-        QString title;
-        QString text;
-    };
-    void information(QWidget*, const QString& title, const QString& text) override
-    {
-        shown.push_back({title, text});
-    }
-    void warning(QWidget*, const QString& title, const QString& text) override
-    {
-        shown.push_back({title, text});
-    }
-    std::vector<Message> shown;
-};
 
 // A fresh state and main window in a temporary program folder, started as the program starts.
 class MainWindowTest : public ::testing::Test {
@@ -41,6 +21,8 @@ protected:
 
     // Builds the window without running the start-up steps.
     void createWindow();
+    MainWindowEnvironment environment(const std::filesystem::path& programDir,
+                                      const std::filesystem::path& userConfigDir);
     std::filesystem::path programDir() const;
     std::filesystem::path userConfigDir() const;
 
@@ -52,6 +34,7 @@ protected:
     QTemporaryDir folder_;
     AppState state_;
     RecordingMessageBoxes messages_;
+    RecordingShellOpener shell_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -62,9 +62,7 @@ TEST_F(MainWindowTest, AnUnwritableProgramFolderSendsTheSettingsToTheUserFolder)
     const auto blocker = programDir() / "blocker";
     std::ofstream(blocker) << "x";
     window_.reset();
-    window_ = std::make_unique<MainWindow>(
-        state_, MainWindowEnvironment{blocker / "sub", SettingsStore(blocker / "sub", userConfigDir()),
-                                      &messages_});
+    window_ = std::make_unique<MainWindow>(state_, environment(blocker / "sub", userConfigDir()));
     window_->startUp();
     state_.FavColors[3] = 0x123456;
     window_->close();
@@ -82,9 +80,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAnywhereAreReported)
     const auto blocker = programDir() / "blocker";
     std::ofstream(blocker) << "x";
     window_.reset();
-    window_ = std::make_unique<MainWindow>(
-        state_, MainWindowEnvironment{blocker / "a", SettingsStore(blocker / "a", blocker / "b"),
-                                      &messages_});
+    window_ = std::make_unique<MainWindow>(state_, environment(blocker / "a", blocker / "b"));
     window_->startUp();
     window_->close();
     ASSERT_EQ(messages_.shown.size(), 1u);

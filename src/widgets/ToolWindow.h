@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+
+namespace orvane {
+
+// A modeless tool window owned by the main window. It is placed at a position stored in twips,
+// writes its position back into those fields when it closes (or when asked), and tells the
+// main window that it closed. It is deleted on closing: reopening builds it afresh.
+class ToolWindow : public QWidget {
+    Q_OBJECT
+public:
+    // left and top are the window's position fields in the shared state.
+    ToolWindow(std::int16_t& left, std::int16_t& top, QWidget* parent);
+
+    // Places the frame's top-left corner at the stored position; a position off every screen is
+    // moved onto the nearest one.
+    void placeAtStoredPosition();
+    // Writes where the frame stands into the position fields. A window that was not moved since
+    // it was placed stores exactly the twips it was placed at.
+    void storePosition();
+
+signals:
+    // The window has closed and stored its position.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::int16_t& left_;
+    std::int16_t& top_;
+    std::optional<QPoint> placedAt_; // in pixels, with the twips it came from below
+    std::int16_t placedLeft_ = 0;
+    std::int16_t placedTop_ = 0;
+};
+
+// Converts a window position in pixels to twips, clamped to the 16-bit field.
+std::int16_t pixelsToStoredTwips(int pixels);
+// The point itself when some screen holds it, otherwise the nearest point of the nearest screen.
+QPoint ontoNearestScreen(QPoint topLeft);
+
+} // namespace orvane
