@@ -1,8 +1,11 @@
 #include "core/SettingsRecord.h"
 
-#include <cstdio>
+#include "core/AtomicFile.h"
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -76,9 +79,8 @@ SettingsRecord encodeRecord(const AppState& state)
 {
     SettingsRecord record{};
     AppState copy = state;
-    forEachField(copy, [&](std::size_t offset, auto& value) {
-        putLittleEndian(record, offset, value);
-    });
+    forEachField(copy,
+                 [&](std::size_t offset, auto& value) { putLittleEndian(record, offset, value); });
     return record;
 }
 
@@ -103,11 +105,8 @@ bool LoadSettings(const std::filesystem::path& path, AppState& state)
 
 bool SaveSettings(const std::filesystem::path& path, const AppState& state)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return false;
-
     std::vector<std::uint8_t> bytes;
+    std::error_code error;
     if (std::filesystem::exists(path, error)) {
         bool ok = false;
         bytes = readWholeFile(path, ok);
@@ -118,25 +117,8 @@ bool SaveSettings(const std::filesystem::path& path, const AppState& state)
         bytes.resize(kRecordSize);
     const SettingsRecord record = encodeRecord(state);
     std::copy(record.begin(), record.end(), bytes.begin());
-
-    std::filesystem::path temporary = path;
-    temporary += ".new";
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out.is_open())
-        return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out.fail()) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace orvane

@@ -1,0 +1,157 @@
+#include "filedialog/QtFileDialogBackend.h"
+
+#include "filedialog/FileFilter.h"
+#include "filedialog/SelectionText.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <filesystem>
+#include <vector>
+
+namespace orvane {
+
+namespace {
+
+// Paths travel as the bytes the file system uses, names and titles as UTF-8.
+QString pathFrom(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+std::string pathTo(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// One filter entry as QFileDialog reads it: the patterns in the last parentheses, separated by
+// spaces. "*.*" means every file to the classic dialog, but only names with a dot to Qt.
+QString nameFilter(const FilterPair& pair)
+{
+    QString description = QString::fromStdString(pair.description);
+    const QString pattern = QString::fromStdString(pair.pattern);
+    QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
+    for (QString& one : patterns) {
+        one = one.trimmed();
+        if (one == QLatin1String("*.*"))
+            one = QStringLiteral("*");
+    }
+    // A description that already shows its patterns, as in "Text (*.txt;*.log)", keeps its
+    // wording; only the patterns are written the way Qt splits them.
+    const QString shown = u'(' + pattern + u')';
+    if (description.endsWith(shown))
+        description.chop(shown.size());
+    else
+        description += u' ';
+    return description + u'(' + patterns.join(u' ') + u')';
+}
+
+} // namespace
+
+QStringList QtFileDialogBackend::nameFilters(const std::string& convertedFilter)
+{
+    QStringList filters;
+    for (const FilterPair& pair : filterPairs(convertedFilter))
+        filters << nameFilter(pair);
+    return filters;
+}
+
+QWidget* QtFileDialogBackend::ownerOf(const DialogRecord& record)
+{
+    if (record.owner == 0)
+        return nullptr;
+    return QWidget::find(static_cast<WId>(record.owner));
+}
+
+void QtFileDialogBackend::configureDialog(QFileDialog& dialog, const DialogRecord& record)
+{
+    dialog.setWindowTitle(QString::fromStdString(record.title));
+    if (record.kind == DialogKind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite,
+                         (record.flags & kOfnOverwritePrompt) == 0);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        if ((record.flags & kOfnAllowMultiSelect) != 0)
+            dialog.setFileMode(QFileDialog::ExistingFiles);
+        else if ((record.flags & kOfnFileMustExist) != 0)
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        else
+            dialog.setFileMode(QFileDialog::AnyFile);
+    }
+    dialog.setDefaultSuffix(QString::fromStdString(record.defaultExtension));
+
+    const QStringList filters = nameFilters(record.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        if (record.filterIndex >= 1 && record.filterIndex <= filters.size())
+            dialog.selectNameFilter(filters.at(record.filterIndex - 1));
+    }
+
+    // After a first choice the start folder is the chosen file itself: start in its folder.
+    if (!record.initialDirectory.empty()) {
+        const QFileInfo start(pathFrom(record.initialDirectory));
+        dialog.setDirectory(start.exists() && !start.isDir() ? start.absolutePath()
+                                                             : start.filePath());
+    }
+    if (!record.fileName.empty())
+        dialog.selectFile(pathFrom(record.fileName));
+}
+
+std::optional<DialogChoice> QtFileDialogBackend::run(const DialogRecord& record)
+{
+    QFileDialog dialog(ownerOf(record));
+    configureDialog(dialog, record);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList selected = dialog.selectedFiles();
+    if (selected.isEmpty())
+        return std::nullopt;
+
+    std::vector<std::filesystem::path> files;
+    for (const QString& file : selected)
+        files.emplace_back(pathTo(file));
+    DialogChoice choice;
+    choice.fileName = selectionText(files);
+    choice.fileTitle = pathTo(QFileInfo(selected.first()).fileName());
+    const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
+    choice.filterIndex = filter >= 0 ? static_cast<std::int32_t>(filter + 1) : record.filterIndex;
+    choice.flags = record.flags;
+    return choice;
+}
+
+std::optional<std::string> QtFileDialogBackend::specialFolder(int folderId)
+{
+    QStandardPaths::StandardLocation location;
+    switch (folderId) {
+    case 0: // the desktop
+        location = QStandardPaths::DesktopLocation;
+        break;
+    case 5: // the user's documents
+        location = QStandardPaths::DocumentsLocation;
+        break;
+    case 13: // music
+        location = QStandardPaths::MusicLocation;
+        break;
+    case 14: // videos
+        location = QStandardPaths::MoviesLocation;
+        break;
+    case 39: // pictures
+        location = QStandardPaths::PicturesLocation;
+        break;
+    case 40: // the user's home folder
+        location = QStandardPaths::HomeLocation;
+        break;
+    default:
+        return std::nullopt;
+    }
+    const QString path = QStandardPaths::writableLocation(location);
+    if (path.isEmpty())
+        return std::nullopt;
+    return pathTo(path);
+}
+
+} // namespace orvane
