@@ -4,6 +4,7 @@
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/SettingsStore.h"
+#include "filedialog/QtFileDialogBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
@@ -60,7 +61,8 @@ int main(int argc, char* argv[])
 
     orvane::QtMessageBoxes messages;
     orvane::DesktopShellOpener shell;
-    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, random});
+    orvane::QtFileDialogBackend dialogs;
+    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, &dialogs, random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     window.startUp();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -58,18 +59,22 @@ template <typename Int> Int getLittleEndian(std::span<const std::uint8_t> bytes,
     return static_cast<Int>(bits);
 }
 
-std::vector<std::uint8_t> readWholeFile(const std::filesystem::path& path, bool& ok)
+// Reads at most limit bytes of a file; nothing when it cannot be opened or read.
+std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path,
+                                                  std::size_t limit)
 {
-    ok = false;
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        return {};
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return {};
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>()};
-    ok = !in.bad();
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    std::istreambuf_iterator<char> next(in);
+    for (const std::istreambuf_iterator<char> end; next != end && bytes.size() < limit; ++next)
+        bytes.push_back(static_cast<std::uint8_t>(*next));
+    if (in.bad())
+        return std::nullopt;
     return bytes;
 }
 
@@ -93,13 +98,17 @@ void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state)
     });
 }
 
+std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::path& path)
+{
+    return readFile(path, kRecordSize);
+}
+
 bool LoadSettings(const std::filesystem::path& path, AppState& state)
 {
-    bool ok = false;
-    const std::vector<std::uint8_t> bytes = readWholeFile(path, ok);
-    if (!ok)
+    const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(path);
+    if (!bytes)
         return false;
-    decodeRecord(bytes, state);
+    decodeRecord(*bytes, state);
     return true;
 }
 
@@ -108,10 +117,11 @@ bool SaveSettings(const std::filesystem::path& path, const AppState& state)
     std::vector<std::uint8_t> bytes;
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
-        bool ok = false;
-        bytes = readWholeFile(path, ok);
-        if (!ok)
+        std::optional<std::vector<std::uint8_t>> old =
+            readFile(path, std::numeric_limits<std::size_t>::max());
+        if (!old)
             return false; // keeping what lies past the record needs the old file
+        bytes = std::move(*old);
     }
     if (bytes.size() < kRecordSize)
         bytes.resize(kRecordSize);

@@ -25,6 +25,11 @@ MainActions::MainActions(QMainWindow* window)
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
+    openScheme = addAction(file, "Open_Scheme", QStringLiteral("&Open Scheme..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveScheme = addAction(file, "Save_Scheme", QStringLiteral("&Save Scheme..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_S));
+    file->addSeparator();
     exit = addAction(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -72,6 +77,8 @@ MainActions::MainActions(QMainWindow* window)
     showHistory = addAction(view, "Show_History", kShowHistoryCaption,
                             QKeySequence(Qt::CTRL | Qt::Key_H));
     showHarmonies = addAction(view, "Show_Harmonies", kShowHarmoniesCaption, QKeySequence(Qt::Key_F6));
+    showWebPreview =
+        addAction(view, "Show_Web_Preview", kShowWebPreviewCaption, QKeySequence(Qt::Key_F7));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -96,9 +103,9 @@ MainActions::MainActions(QMainWindow* window)
 QList<QKeySequence> MainActions::shortcuts() const
 {
     QList<QKeySequence> keys;
-    for (const QAction* action : {exit, undo, redo, addToFavorites, copyHex, lighten, darken,
+    for (const QAction* action : {openScheme, saveScheme, exit, undo, redo, addToFavorites, copyHex, lighten, darken,
                                   saturate, desaturate, makeWebsafe, showSpectrumPalette,
-                                  showFavorites, showHistory, showHarmonies, onlineHelp, quickTips,
+                                  showFavorites, showHistory, showHarmonies, showWebPreview, onlineHelp, quickTips,
                                   about}) {
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());

@@ -16,6 +16,8 @@ namespace orvane {
 struct MainActions {
     explicit MainActions(QMainWindow* window);
 
+    QAction* openScheme;
+    QAction* saveScheme;
     QAction* exit;
     QAction* undo;
     QAction* redo;
@@ -32,6 +34,7 @@ struct MainActions {
     QAction* showFavorites;
     QAction* showHistory;
     QAction* showHarmonies;
+    QAction* showWebPreview;
     QAction* onlineHelp;
     QAction* quickTips;
     QAction* about;
@@ -55,5 +58,7 @@ inline const QString kShowHistoryCaption = QStringLiteral("Show &History");
 inline const QString kHideHistoryCaption = QStringLiteral("Hide &History");
 inline const QString kShowHarmoniesCaption = QStringLiteral("Show H&armonies");
 inline const QString kHideHarmoniesCaption = QStringLiteral("Hide H&armonies");
+inline const QString kShowWebPreviewCaption = QStringLiteral("Show &Web Preview");
+inline const QString kHideWebPreviewCaption = QStringLiteral("Hide &Web Preview");
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "colour/Adjustments.h"
 #include "colour/Palettes.h"
 #include "core/Favorites.h"
+#include "core/SettingsRecord.h"
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ShortcutPassThrough.h"
@@ -15,6 +16,8 @@
 #include "toolwindows/HarmoniesWindow.h"
 #include "toolwindows/HistoryWindow.h"
 #include "toolwindows/TipsWindow.h"
+#include "filedialog/cFileDlg.h"
+#include "webpreview/WebPreviewWindow.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
@@ -30,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace orvane {
@@ -151,6 +155,8 @@ void MainWindow::buildToolbar()
         QAction* follows; // the menu item whose enabled state the button mirrors
     };
     const Button buttons[] = {
+        {1, tr("Open"), ToolbarPicture::Open, nullptr},
+        {2, tr("Save"), ToolbarPicture::Save, nullptr},
         {4, tr("Back"), ToolbarPicture::Back, actions_->undo},
         {5, tr("Forward"), ToolbarPicture::Forward, actions_->redo},
         {7, tr("Make Web Safe"), ToolbarPicture::MakeWebSafe, nullptr},
@@ -161,10 +167,13 @@ void MainWindow::buildToolbar()
         {13, tr("Show Favorites"), ToolbarPicture::Favorites, nullptr},
         {14, tr("Show History"), ToolbarPicture::History, nullptr},
         {15, tr("Show Harmonies"), ToolbarPicture::Harmonies, nullptr},
+        {16, tr("Show Preview"), ToolbarPicture::WebPreview, nullptr},
     };
     for (const Button& button : buttons) {
-        if (button.number == 13)
-            toolbar_->addSeparator()->setObjectName(QStringLiteral("Toolbar1_12"));
+        if (button.number == 4 || button.number == 13) {
+            const int separator = button.number == 4 ? 3 : 12;
+            toolbar_->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(separator));
+        }
         QAction* action = toolbar_->addAction(toolbarIcon(button.picture), button.text);
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.number));
         action->setData(button.number);
@@ -183,6 +192,8 @@ void MainWindow::buildToolbar()
                                kHideHarmoniesCaption};
     toggles_[HistoryTool] = {actions_->showHistory, toolbarButton(14), kShowHistoryCaption,
                              kHideHistoryCaption};
+    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbarButton(16),
+                                kShowWebPreviewCaption, kHideWebPreviewCaption};
     for (const ToolToggle& toggle : toggles_)
         toggle.button->setCheckable(true);
     connect(toolbar_, &QToolBar::actionTriggered, this,
@@ -206,6 +217,8 @@ void MainWindow::buildStatusBar()
 void MainWindow::connectActions()
 {
     const MainActions& a = *actions_;
+    connect(a.openScheme, &QAction::triggered, this, &MainWindow::openScheme);
+    connect(a.saveScheme, &QAction::triggered, this, &MainWindow::saveScheme);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
     connect(a.undo, &QAction::triggered, this, &MainWindow::Undo);
     connect(a.redo, &QAction::triggered, this, &MainWindow::Redo);
@@ -228,6 +241,8 @@ void MainWindow::connectActions()
     connect(a.showFavorites, &QAction::triggered, this, [this] { toggleToolWindow(FavoritesTool); });
     connect(a.showHarmonies, &QAction::triggered, this, [this] { toggleToolWindow(HarmoniesTool); });
     connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
+    connect(a.showWebPreview, &QAction::triggered, this,
+            [this] { toggleToolWindow(WebPreviewTool); });
     connect(a.onlineHelp, &QAction::triggered, this,
             [this] { environment_.shell->open(environment_.programDir / "help.chm"); });
     connect(a.quickTips, &QAction::triggered, this, &MainWindow::showQuickTips);
@@ -296,6 +311,13 @@ void MainWindow::startUp()
     showColorInStatus(currentColor());
     applyPointers();
     show();
+
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setSingleShot(true);
+    timer->setInterval(1);
+    connect(timer, &QTimer::timeout, this, &MainWindow::openStartupFile);
+    timer->start();
 }
 
 void MainWindow::applyPointers()
@@ -476,6 +498,12 @@ void MainWindow::toolbarButtonClicked(int number)
 {
     const MainActions& a = *actions_;
     switch (number) {
+    case 1:
+        openScheme();
+        break;
+    case 2:
+        saveScheme();
+        break;
     case 4:
         if (a.undo->isEnabled())
             Undo();
@@ -507,6 +535,9 @@ void MainWindow::toolbarButtonClicked(int number)
         break;
     case 15:
         toggleToolWindow(HarmoniesTool);
+        break;
+    case 16:
+        toggleToolWindow(WebPreviewTool);
         break;
     default:
         break;
@@ -542,7 +573,7 @@ ToolWindow* MainWindow::toolWindow(ToolWindowIndex tool) const
     case HistoryTool:
         return history_;
     case WebPreviewTool:
-        break;
+        return webPreview_;
     }
     return nullptr;
 }
@@ -574,7 +605,12 @@ ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
         window = history_;
         break;
     case WebPreviewTool:
-        return nullptr;
+        webPreview_ = new WebPreviewWindow(state_, [this] { return currentColor(); },
+                                           *environment_.dialogs, *environment_.messages, this);
+        connect(webPreview_, &WebPreviewWindow::popupRequested, this,
+                [this](QPoint position) { showPopup(position, true); });
+        window = webPreview_;
+        break;
     }
     connect(window, &ToolWindow::closed, this, [this, tool] { toolWindowClosed(tool); });
     return window;
@@ -595,8 +631,9 @@ void MainWindow::reopenToolWindows()
     }
 }
 
-void MainWindow::collectToolWindows()
+void MainWindow::collectPersistentState()
 {
+    state_.SchemeColor = swatches_[0]->color();
     for (int tool = 0; tool < kToggledTools; ++tool) {
         ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool));
         const bool shown = window != nullptr && window->isVisible();
@@ -604,6 +641,85 @@ void MainWindow::collectToolWindows()
         if (shown)
             window->storePosition();
     }
+    // The preview keeps its colours to itself until it closes; they must not be lost when the
+    // program ends with the preview open.
+    if (webPreview_)
+        webPreview_->storeColors();
+}
+
+void MainWindow::closeToolWindows()
+{
+    for (int tool = 0; tool < kToggledTools; ++tool) {
+        if (ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool)))
+            window->close();
+    }
+}
+
+namespace {
+
+// The scheme files' dialog set-up.
+void prepareSchemeDialog(cFileDlg& dialog, QWidget* owner)
+{
+    dialog.setDefaultExt("vrx");
+    dialog.setFilter("Orvane File (*.vrx)|*.vrx");
+    dialog.setOwnerHwnd(static_cast<std::int64_t>(owner->winId()));
+}
+
+} // namespace
+
+void MainWindow::openScheme()
+{
+    cFileDlg dialog(*environment_.dialogs);
+    prepareSchemeDialog(dialog, this);
+    std::string path;
+    if (!dialog.VBGetOpenFileName(path))
+        return;
+    if (!applySchemeFile(path))
+        reportUnreadableScheme(path);
+}
+
+void MainWindow::saveScheme()
+{
+    cFileDlg dialog(*environment_.dialogs);
+    prepareSchemeDialog(dialog, this);
+    std::string path;
+    if (!dialog.VBGetSaveFileName(path))
+        return;
+    collectPersistentState();
+    if (!SaveSettings(path, state_)) {
+        environment_.messages->warning(
+            this, kTitle, tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
+    }
+}
+
+void MainWindow::openStartupFile()
+{
+    const std::filesystem::path path = state_.StartupFile;
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return;
+    if (!applySchemeFile(path))
+        reportUnreadableScheme(path);
+}
+
+bool MainWindow::applySchemeFile(const std::filesystem::path& path)
+{
+    const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(path);
+    if (!bytes)
+        return false;
+    closeToolWindows();
+    decodeRecord(*bytes, state_);
+    reopenToolWindows();
+    swatches_[0]->setColor(state_.SchemeColor);
+    releaseSwatch(0, Qt::LeftButton, {});
+    return true;
+}
+
+void MainWindow::reportUnreadableScheme(const std::filesystem::path& path)
+{
+    environment_.messages->warning(
+        this, kTitle,
+        tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
 }
 
 void MainWindow::showQuickTips()
@@ -614,8 +730,7 @@ void MainWindow::showQuickTips()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    collectToolWindows();
-    state_.SchemeColor = swatches_[0]->color();
+    collectPersistentState();
     if (!environment_.settings.save(state_)) {
         environment_.messages->warning(
             this, kTitle,

@@ -22,6 +22,7 @@ namespace orvane {
 
 class ClientArea;
 class FavoritesWindow;
+class FileDialogBackend;
 class HarmoniesWindow;
 class HistoryWindow;
 class MessageBoxes;
@@ -30,6 +31,7 @@ class ToolWindow;
 class SpectrumPalette;
 class SwatchWidget;
 class ValueEntryPanel;
+class WebPreviewWindow;
 class WebSafePalette;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
@@ -38,6 +40,7 @@ struct MainWindowEnvironment {
     SettingsStore settings;
     MessageBoxes* messages = nullptr;
     ShellOpener* shell = nullptr;
+    FileDialogBackend* dialogs = nullptr;
     std::function<double()> random; // a number in [0, 1), for the first Quick Tip
 };
 
@@ -72,6 +75,12 @@ public:
     ToolWindow* toolWindow(ToolWindowIndex tool) const;
     // Shows the Quick Tips window and waits until it is closed.
     void showQuickTips();
+    // File > Open Scheme and Save Scheme.
+    void openScheme();
+    void saveScheme();
+    // Opens the scheme file named on the command line, if there is one; runs once, right after
+    // the window has appeared.
+    void openStartupFile();
 
     ColorValue currentColor() const;
     SwatchWidget* swatch(int index) const { return swatches_[index]; }
@@ -95,7 +104,15 @@ private:
     void reopenToolWindows();
     ToolWindow* createToolWindow(ToolWindowIndex tool);
     void toolWindowClosed(ToolWindowIndex tool);
-    void collectToolWindows();
+    // Brings the fields the settings record keeps up to date from the windows: which tool
+    // windows are open and where, the preview's colours and the first scheme swatch.
+    void collectPersistentState();
+    void closeToolWindows();
+    // Replaces the persistent state with a scheme file's and shows it: the tool windows it
+    // records and its first swatch colour made current. False, changing nothing, when the file
+    // cannot be read.
+    bool applySchemeFile(const std::filesystem::path& path);
+    void reportUnreadableScheme(const std::filesystem::path& path);
     void showPopup(QPoint globalPosition, bool withFavoriteSlots);
     void showFavoriteSlot(int slot);
 
@@ -141,11 +158,12 @@ private:
         QString showCaption;
         QString hideCaption;
     };
-    static constexpr int kToggledTools = 3;
+    static constexpr int kToggledTools = kToolWindowCount;
     std::array<ToolToggle, kToggledTools> toggles_{};
     QPointer<FavoritesWindow> favorites_;
     QPointer<HarmoniesWindow> harmonies_;
     QPointer<HistoryWindow> history_;
+    QPointer<WebPreviewWindow> webPreview_;
 };
 
 } // namespace orvane

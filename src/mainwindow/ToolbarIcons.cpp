@@ -86,6 +86,35 @@ void drawOverlappingSquares(QPainter& painter)
     }
 }
 
+void drawFolder(QPainter& painter)
+{
+    painter.setBrush(QColor(240, 200, 90));
+    painter.drawRect(QRectF(3, 9, 26, 18));
+    painter.drawRect(QRectF(3, 6, 11, 4));
+}
+
+void drawDisk(QPainter& painter)
+{
+    painter.setBrush(QColor(50, 80, 160));
+    painter.drawRect(QRectF(4, 4, 24, 24));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 4, 14, 9));
+    painter.setBrush(QColor(200, 200, 200));
+    painter.drawRect(QRectF(8, 18, 16, 10));
+}
+
+void drawPage(QPainter& painter)
+{
+    painter.setBrush(QColor(255, 135, 0));
+    painter.drawRect(QRectF(3, 4, 26, 24));
+    painter.setBrush(QColor(65, 50, 209));
+    painter.drawRect(QRectF(6, 7, 20, 5));
+    painter.setBrush(QColor(125, 189, 33));
+    painter.drawRect(QRectF(6, 12, 6, 13));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(12, 12, 14, 13));
+}
+
 } // namespace
 
 QIcon toolbarIcon(ToolbarPicture picture)
@@ -96,6 +125,12 @@ QIcon toolbarIcon(ToolbarPicture picture)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(40, 40, 40), 1));
     switch (picture) {
+    case ToolbarPicture::Open:
+        drawFolder(painter);
+        break;
+    case ToolbarPicture::Save:
+        drawDisk(painter);
+        break;
     case ToolbarPicture::Back:
         drawArrow(painter, true);
         break;
@@ -125,6 +160,9 @@ QIcon toolbarIcon(ToolbarPicture picture)
         break;
     case ToolbarPicture::Harmonies:
         drawOverlappingSquares(painter);
+        break;
+    case ToolbarPicture::WebPreview:
+        drawPage(painter);
         break;
     }
     painter.end();

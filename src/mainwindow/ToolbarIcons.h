@@ -6,6 +6,8 @@ namespace orvane {
 
 // Toolbar pictures drawn by the program itself, so they stay crisp at any scale.
 enum class ToolbarPicture {
+    Open,
+    Save,
     Back,
     Forward,
     MakeWebSafe,
@@ -16,6 +18,7 @@ enum class ToolbarPicture {
     Favorites,
     History,
     Harmonies,
+    WebPreview,
 };
 
 QIcon toolbarIcon(ToolbarPicture picture);

@@ -32,7 +32,7 @@ void MainWindowTest::createWindow()
 MainWindowEnvironment MainWindowTest::environment(const std::filesystem::path& programDir,
                                                   const std::filesystem::path& userConfigDir)
 {
-    return {programDir, SettingsStore(programDir, userConfigDir), &messages_, &shell_,
+    return {programDir, SettingsStore(programDir, userConfigDir), &messages_, &shell_, &dialogs_,
             [] { return 0.0; }};
 }
 

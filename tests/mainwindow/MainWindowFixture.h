@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "filedialog/ScriptedBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShellOpener.h"
 #include "widgets/SwatchWidget.h"
+#include "widgets/ToolWindow.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +14,8 @@
 #include <memory>
 
 namespace orvane::test {
+
+inline bool isOpen(const ToolWindow* window) { return window != nullptr && window->isVisible(); }
 
 // A fresh state and main window in a temporary program folder, started as the program starts.
 class MainWindowTest : public ::testing::Test {
@@ -35,6 +39,7 @@ protected:
     AppState state_;
     RecordingMessageBoxes messages_;
     RecordingShellOpener shell_;
+    ScriptedBackend dialogs_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -15,12 +15,6 @@
 
 namespace orvane::test {
 
-namespace {
-
-bool isOpen(ToolWindow* window) { return window != nullptr && window->isVisible(); }
-
-} // namespace
-
 TEST_F(MainWindowTest, FirstRunOpensOnlyTheFavoritesWindowAtItsDefaultPlace)
 {
     ToolWindow* favorites = window_->toolWindow(FavoritesTool);
