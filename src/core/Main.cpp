@@ -9,6 +9,7 @@
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 
 #include <QApplication>
@@ -62,7 +63,9 @@ int main(int argc, char* argv[])
     orvane::QtMessageBoxes messages;
     orvane::DesktopShellOpener shell;
     orvane::QtFileDialogBackend dialogs;
-    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, &dialogs, random});
+    orvane::QtScreenGrabber grabber;
+    orvane::MainWindow window(state,
+                              {programDir, settings, &messages, &shell, &dialogs, &grabber, random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     window.startUp();
 

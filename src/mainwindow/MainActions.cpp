@@ -79,6 +79,9 @@ MainActions::MainActions(QMainWindow* window)
     showHarmonies = addAction(view, "Show_Harmonies", kShowHarmoniesCaption, QKeySequence(Qt::Key_F6));
     showWebPreview =
         addAction(view, "Show_Web_Preview", kShowWebPreviewCaption, QKeySequence(Qt::Key_F7));
+    view->addSeparator();
+    screenColorPicker = addAction(view, "Screen_Color_Picker", QStringLiteral("&Screen Color Picker"),
+                                  QKeySequence(Qt::Key_F3));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -105,7 +108,7 @@ QList<QKeySequence> MainActions::shortcuts() const
     QList<QKeySequence> keys;
     for (const QAction* action : {openScheme, saveScheme, exit, undo, redo, addToFavorites, copyHex, lighten, darken,
                                   saturate, desaturate, makeWebsafe, showSpectrumPalette,
-                                  showFavorites, showHistory, showHarmonies, showWebPreview, onlineHelp, quickTips,
+                                  showFavorites, showHistory, showHarmonies, showWebPreview, screenColorPicker, onlineHelp, quickTips,
                                   about}) {
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());

@@ -35,6 +35,7 @@ struct MainActions {
     QAction* showHistory;
     QAction* showHarmonies;
     QAction* showWebPreview;
+    QAction* screenColorPicker;
     QAction* onlineHelp;
     QAction* quickTips;
     QAction* about;

@@ -15,10 +15,12 @@
 #include "toolwindows/FavoritesWindow.h"
 #include "toolwindows/HarmoniesWindow.h"
 #include "toolwindows/HistoryWindow.h"
+#include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "filedialog/cFileDlg.h"
 #include "webpreview/WebPreviewWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
@@ -159,6 +161,7 @@ void MainWindow::buildToolbar()
         {2, tr("Save"), ToolbarPicture::Save, nullptr},
         {4, tr("Back"), ToolbarPicture::Back, actions_->undo},
         {5, tr("Forward"), ToolbarPicture::Forward, actions_->redo},
+        {6, tr("Screen Color Picker"), ToolbarPicture::ScreenPicker, nullptr},
         {7, tr("Make Web Safe"), ToolbarPicture::MakeWebSafe, nullptr},
         {8, tr("Lighten"), ToolbarPicture::Lighten, nullptr},
         {9, tr("Darken"), ToolbarPicture::Darken, nullptr},
@@ -243,6 +246,7 @@ void MainWindow::connectActions()
     connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
     connect(a.showWebPreview, &QAction::triggered, this,
             [this] { toggleToolWindow(WebPreviewTool); });
+    connect(a.screenColorPicker, &QAction::triggered, this, &MainWindow::pickScreenColor);
     connect(a.onlineHelp, &QAction::triggered, this,
             [this] { environment_.shell->open(environment_.programDir / "help.chm"); });
     connect(a.quickTips, &QAction::triggered, this, &MainWindow::showQuickTips);
@@ -512,6 +516,9 @@ void MainWindow::toolbarButtonClicked(int number)
         if (a.redo->isEnabled())
             Redo();
         break;
+    case 6:
+        pickScreenColor();
+        break;
     case 7:
         a.makeWebsafe->trigger();
         break;
@@ -720,6 +727,27 @@ void MainWindow::reportUnreadableScheme(const std::filesystem::path& path)
     environment_.messages->warning(
         this, kTitle,
         tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
+}
+
+QImage MainWindow::GetScreenSnapshot() { return environment_.grabber->grabDesktop(); }
+
+void MainWindow::pickScreenColor()
+{
+    // Taken while everything is still on screen, before the picker exists.
+    const QImage snapshot = GetScreenSnapshot();
+    if (snapshot.isNull()) {
+        environment_.messages->warning(
+            this, tr("Screen Color Picker"),
+            tr("This desktop does not allow a picture of the screen to be taken, so no colour "
+               "can be picked from it."));
+        return;
+    }
+    ScreenPickerWindow picker(snapshot, desktopGeometry(), this);
+    picker.exec();
+    if (const std::optional<ColorValue> picked = picker.pickedColor()) {
+        state_.PickedColor = *picked;
+        selectColor(state_.PickedColor);
+    }
 }
 
 void MainWindow::showQuickTips()

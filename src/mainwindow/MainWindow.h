@@ -7,6 +7,7 @@
 #include "core/SettingsStore.h"
 #include "mainwindow/MainActions.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -26,6 +27,7 @@ class FileDialogBackend;
 class HarmoniesWindow;
 class HistoryWindow;
 class MessageBoxes;
+class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
 class SpectrumPalette;
@@ -41,6 +43,7 @@ struct MainWindowEnvironment {
     MessageBoxes* messages = nullptr;
     ShellOpener* shell = nullptr;
     FileDialogBackend* dialogs = nullptr;
+    ScreenGrabber* grabber = nullptr;
     std::function<double()> random; // a number in [0, 1), for the first Quick Tip
 };
 
@@ -75,6 +78,10 @@ public:
     ToolWindow* toolWindow(ToolWindowIndex tool) const;
     // Shows the Quick Tips window and waits until it is closed.
     void showQuickTips();
+    // The whole desktop as one image in device pixels; a null image when the desktop refuses.
+    QImage GetScreenSnapshot();
+    // Freezes the screen, lets the user pick a pixel and makes its colour current.
+    void pickScreenColor();
     // File > Open Scheme and Save Scheme.
     void openScheme();
     void saveScheme();

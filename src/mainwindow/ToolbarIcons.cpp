@@ -115,6 +115,14 @@ void drawPage(QPainter& painter)
     painter.drawRect(QRectF(12, 12, 14, 13));
 }
 
+void drawMagnifier(QPainter& painter)
+{
+    painter.setBrush(QColor(180, 220, 250));
+    painter.drawEllipse(QRectF(4, 4, 17, 17));
+    painter.setPen(QPen(QColor(60, 60, 60), 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(19, 19), QPointF(28, 28));
+}
+
 } // namespace
 
 QIcon toolbarIcon(ToolbarPicture picture)
@@ -136,6 +144,9 @@ QIcon toolbarIcon(ToolbarPicture picture)
         break;
     case ToolbarPicture::Forward:
         drawArrow(painter, false);
+        break;
+    case ToolbarPicture::ScreenPicker:
+        drawMagnifier(painter);
         break;
     case ToolbarPicture::MakeWebSafe:
         drawWebSafeGrid(painter);

@@ -10,6 +10,7 @@ enum class ToolbarPicture {
     Save,
     Back,
     Forward,
+    ScreenPicker,
     MakeWebSafe,
     Lighten,
     Darken,

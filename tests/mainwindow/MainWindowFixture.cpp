@@ -33,7 +33,7 @@ MainWindowEnvironment MainWindowTest::environment(const std::filesystem::path& p
                                                   const std::filesystem::path& userConfigDir)
 {
     return {programDir, SettingsStore(programDir, userConfigDir), &messages_, &shell_, &dialogs_,
-            [] { return 0.0; }};
+            &grabber_, [] { return 0.0; }};
 }
 
 std::filesystem::path MainWindowTest::programDir() const

@@ -4,6 +4,7 @@
 #include "filedialog/ScriptedBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "support/RecordingMessageBoxes.h"
+#include "support/PreparedScreenGrabber.h"
 #include "support/RecordingShellOpener.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/ToolWindow.h"
@@ -40,6 +41,7 @@ protected:
     RecordingMessageBoxes messages_;
     RecordingShellOpener shell_;
     ScriptedBackend dialogs_;
+    PreparedScreenGrabber grabber_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+
+namespace orvane {
+
+// Takes a picture of the whole desktop for the screen colour picker. Behind a seam so that tests
+// hand the picker a prepared picture instead of the real screen.
+class ScreenGrabber {
+public:
+    virtual ~ScreenGrabber() = default;
+    // The desktop in device pixels, with the image's devicePixelRatio saying how many of them
+    // there are to a logical pixel. A null image when the platform refuses to hand the screen
+    // over.
+    virtual QImage grabDesktop() = 0;
+};
+
+// Grabs every screen and composes the pictures into one image of the virtual desktop.
+class QtScreenGrabber : public ScreenGrabber {
+public:
+    QImage grabDesktop() override;
+};
+
+// What one screen showed, and where it stands on the virtual desktop.
+struct ScreenPicture {
+    QRect geometry; // logical pixels
+    qreal devicePixelRatio = 1;
+    QImage picture; // device pixels
+};
+
+// The rectangle, in logical pixels, that the screens cover together.
+QRect desktopGeometry();
+// One image of the rectangle the screens cover together, at the highest device pixel ratio
+// among them; null when any picture is missing.
+QImage composeDesktop(const QList<ScreenPicture>& screens);
+
+} // namespace orvane
