@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -121,6 +122,24 @@ TEST_F(AtomicFileTest, NeighboursWithTemporaryLikeNamesSurvive)
     std::set<std::string> expected = neighbours;
     expected.insert("data.cfg");
     EXPECT_EQ(names(), expected);
+}
+
+TEST_F(AtomicFileTest, LeftoversOfAKilledWriteAreClearedOnceStale)
+{
+    // What a write killed before its rename leaves behind, one old and one from just now.
+    const fs::path stale = dir_ / ".orvane-abcdefghij.tmp";
+    const fs::path recent = dir_ / ".orvane-klmnopqrst.tmp";
+    const fs::path lookalike = dir_ / ".orvane-abc.tmp";
+    for (const fs::path& path : {stale, recent, lookalike})
+        write(path, "half a record");
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    fs::last_write_time(stale, longAgo);
+    fs::last_write_time(lookalike, longAgo);
+
+    ASSERT_TRUE(writeFileAtomically(dir_ / "data.cfg", "new"));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(recent)) << "it may belong to a write still under way";
+    EXPECT_TRUE(fs::exists(lookalike)) << "not a name the writer makes";
 }
 
 TEST_F(AtomicFileTest, ReplacementKeepsPermissionsAndLinks)
