@@ -14,7 +14,9 @@ for option in "$@"; do
   esac
 done
 
-scripts/ensure-packages.sh
+# The install checks (tests/install) also run the installed program under a private X server
+# and validate the desktop files.
+scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen
