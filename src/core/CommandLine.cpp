@@ -1,5 +1,7 @@
 #include "core/CommandLine.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 std::string startupFileFromArguments(const std::vector<std::string>& arguments)
@@ -15,6 +17,12 @@ std::string startupFileFromArguments(const std::vector<std::string>& arguments)
     if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
         text = text.substr(1, text.size() - 2);
     return text;
+}
+
+bool takeOption(std::vector<std::string>& arguments, std::string_view option)
+{
+    return std::erase_if(arguments,
+                         [option](const std::string& argument) { return argument == option; }) > 0;
 }
 
 } // namespace orvane

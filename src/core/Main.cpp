@@ -1,10 +1,11 @@
-// The entry routine: shows the splash, builds the shared state, reads the settings, offers the
+// The entry routine: builds the shared state, reads the settings, shows the splash, offers the
 // Quick Tips and starts the main window.
 
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/SettingsStore.h"
 #include "filedialog/QtFileDialogBackend.h"
+#include "mainwindow/FirstPaintReport.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
@@ -37,17 +38,19 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+    // Lets desktops match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     orvane::AppState state;
-    state.StartupFile = orvane::startupFileFromArguments(argumentsAfterProgram(application.arguments()));
+    std::vector<std::string> arguments = argumentsAfterProgram(application.arguments());
+    const bool reportFirstPaint = orvane::takeOption(arguments, orvane::kReportFirstPaintOption);
+    state.StartupFile = orvane::startupFileFromArguments(arguments);
     // Seeded once per run, so that the first Quick Tip differs between runs.
     std::mt19937 engine(static_cast<std::mt19937::result_type>(
         std::chrono::steady_clock::now().time_since_epoch().count()));
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     const auto random = [&] { return unit(engine); };
-
-    (new orvane::AboutWindow)->show();
 
     orvane::SetDefaults(state);
     const std::filesystem::path programDir = toPath(QApplication::applicationDirPath());
@@ -55,7 +58,17 @@ int main(int argc, char* argv[])
         programDir, toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
     const auto loaded = settings.load(state);
 
-    if (orvane::isSet(state.ShowTipsAtStart)) {
+    // The splash greets; it shows no progress, as nothing paints before an event loop runs. It
+    // never takes the focus: when it appears after the main window, the keys stay there.
+    const auto showSplash = [] {
+        auto* splash = new orvane::AboutWindow;
+        splash->setAttribute(Qt::WA_ShowWithoutActivating);
+        splash->show();
+    };
+    const bool showTips = orvane::isSet(state.ShowTipsAtStart);
+    if (showTips) {
+        // The Quick Tips' own event loop paints the splash beside them.
+        showSplash();
         orvane::TipsWindow tips(state, programDir / "tips.txt", random);
         tips.exec();
     }
@@ -67,6 +80,12 @@ int main(int argc, char* argv[])
     orvane::MainWindow window(state,
                               {programDir, settings, &messages, &shell, &dialogs, &grabber, random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
+    // Without the Quick Tips, a splash shown now would appear together with the main window
+    // anyway, while its window and picture held that window's first paint back.
+    if (!showTips)
+        QObject::connect(&window, &orvane::MainWindow::firstPainted, showSplash);
+    if (reportFirstPaint)
+        new orvane::FirstPaintReporter(&window);
     window.startUp();
 
     if (loaded == orvane::SettingsStore::LoadResult::Unreadable) {

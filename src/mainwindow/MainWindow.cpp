@@ -300,9 +300,24 @@ void MainWindow::Web_Tsb_Show()
 {
     for (int cell = 0; cell < kWebSafeCellCount; ++cell)
         webSafe_->setCellColor(cell, webSafeCellColor(cell));
+    // The spectrum is 21,600 pixels, each through the HSL conversion, and at start it is hidden
+    // behind the web-safe grid: its drawing need not hold up the window's first appearance.
+    spectrumPending_ = true;
+    if (!spectrum_->isHidden())
+        drawPendingSpectrum();
+}
+
+void MainWindow::drawPendingSpectrum()
+{
+    if (!spectrumPending_)
+        return;
+    spectrumPending_ = false;
+    // A workspace of its own: the spectrum may now be drawn after later colour changes, and must
+    // not touch the fields the scheme derivation works in.
+    ColorWorkspace scratch;
     for (int x = 0; x < kSpectrumDrawnWidth; ++x) {
         for (int row = 0; row < kSpectrumDrawnHeight; ++row)
-            spectrum_->setPixelColor(x, row, spectrumPixelColor(workspace_, x, row));
+            spectrum_->setPixelColor(x, row, spectrumPixelColor(scratch, x, row));
     }
     spectrum_->update();
 }
@@ -322,6 +337,22 @@ void MainWindow::startUp()
     timer->setInterval(1);
     connect(timer, &QTimer::timeout, this, &MainWindow::openStartupFile);
     timer->start();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (painted_)
+        return;
+    painted_ = true;
+    // Queued, so that it runs once this paint has reached the screen.
+    QMetaObject::invokeMethod(this, &MainWindow::finishStartUp, Qt::QueuedConnection);
+}
+
+void MainWindow::finishStartUp()
+{
+    drawPendingSpectrum();
+    emit firstPainted();
 }
 
 void MainWindow::applyPointers()
@@ -494,6 +525,8 @@ void MainWindow::toggleSpectrumPalette()
 {
     QAction* toggle = actions_->showSpectrumPalette;
     const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
+    if (showSpectrum)
+        drawPendingSpectrum();
     toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
     spectrum_->setVisible(showSpectrum);
 }

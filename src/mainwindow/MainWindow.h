@@ -63,10 +63,12 @@ public:
     // The one way the current colour changes: records it for undo unless SkipUndo, and shows it
     // in the current-colour swatch, the value boxes and the derived scheme.
     void SetAll(Channel red, Channel green, Channel blue, bool SkipUndo);
-    // Fills the web-safe grid and draws the spectrum.
+    // Fills the web-safe grid and draws the spectrum. A hidden spectrum is drawn later: once the
+    // window has first painted, or when it is shown, whichever comes first.
     void Web_Tsb_Show();
     // The start-up steps: the tool windows open at the last exit, the first colour, the
-    // palettes, the status bar texts, the pointers, and showing the window.
+    // palettes, the status bar texts, the pointers, and showing the window. What the first
+    // paint does not need follows from the event loop right after that paint.
     void startUp();
 
     void Undo();
@@ -98,9 +100,13 @@ public:
 signals:
     // The settings are written and the program should end.
     void shutDown();
+    // The window has painted for the first time and the start-up work held back until then is
+    // done.
+    void firstPainted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildClientArea();
@@ -108,6 +114,9 @@ private:
     void buildStatusBar();
     void connectActions();
     void applyPointers();
+    // The part of start-up that waits for the first paint.
+    void finishStartUp();
+    void drawPendingSpectrum();
     void reopenToolWindows();
     ToolWindow* createToolWindow(ToolWindowIndex tool);
     void toolWindowClosed(ToolWindowIndex tool);
@@ -157,6 +166,8 @@ private:
     WebSafePalette* webSafe_ = nullptr;
     SpectrumPalette* spectrum_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
+    bool spectrumPending_ = false;
+    bool painted_ = false;
 
     // The View item, toolbar button and captions of each tool window's toggle.
     struct ToolToggle {

@@ -88,7 +88,7 @@ QIcon crossIcon(const QColor& ink)
 }
 
 // A fixed-pitch font small enough that the widest value fits the label in two lines.
-QFont labelFont(const QSize& labelSize)
+QFont fittingLabelFont(const QSize& labelSize)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
@@ -115,15 +115,17 @@ FavoritesWindow::FavoritesWindow(AppState& state, std::function<ColorValue()> cu
     setWindowTitle(tr("Favorites"));
     setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
+    // Every label has the same size, so the font that fits is worked out once.
+    const QFont labelFont = fittingLabelFont(twipsRect(0, 0, 1200, kLabelHeight).size());
     for (int index = 0; index < kFavoriteSlots; ++index)
-        buildSlot(index);
+        buildSlot(index, labelFont);
     buildKeepOnTop();
 
     for (int index = 0; index < kFavoriteSlots; ++index)
         SetFavX(index);
 }
 
-void FavoritesWindow::buildSlot(int index)
+void FavoritesWindow::buildSlot(int index, const QFont& labelFont)
 {
     const QString number = QString::number(index);
     const int top = kSlotPitch * index;
@@ -156,7 +158,7 @@ void FavoritesWindow::buildSlot(int index)
     auto* label = new QLabel(this);
     label->setObjectName(QStringLiteral("Label1_") + number);
     label->setGeometry(twipsRect(0, top + 600, 1200, kLabelHeight));
-    label->setFont(labelFont(label->size()));
+    label->setFont(labelFont);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
     labels_[index] = label;

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QCheckBox;
+class QFont;
 class QLabel;
 class QToolButton;
 
@@ -35,7 +36,7 @@ signals:
     void popupRequested(QPoint globalPosition);
 
 private:
-    void buildSlot(int index);
+    void buildSlot(int index, const QFont& labelFont);
     void buildKeepOnTop();
     void swatchPressed(int index);
     void swatchReleased(int index, Qt::MouseButton button, QPoint position);

@@ -40,5 +40,30 @@ TEST(CommandLineTest, StartupFileFromArguments)
     }
 }
 
+TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
+{
+    std::vector<std::string> arguments = {"--report-first-paint", "/home/me/sea", "blue.vrx"};
+    EXPECT_TRUE(takeOption(arguments, "--report-first-paint"));
+    EXPECT_EQ(arguments, (std::vector<std::string>{"/home/me/sea", "blue.vrx"}));
+    EXPECT_EQ(startupFileFromArguments(arguments), "/home/me/sea blue.vrx");
+
+    // Anywhere on the line, and every time it is given.
+    arguments = {"a.vrx", "--report-first-paint", "--report-first-paint"};
+    EXPECT_TRUE(takeOption(arguments, "--report-first-paint"));
+    EXPECT_EQ(startupFileFromArguments(arguments), "a.vrx");
+
+    // Alone, it leaves no file to open.
+    arguments = {"--report-first-paint"};
+    EXPECT_TRUE(takeOption(arguments, "--report-first-paint"));
+    EXPECT_EQ(startupFileFromArguments(arguments), "");
+
+    // Only the whole argument counts: a path that merely contains it stays a path.
+    arguments = {"/tmp/--report-first-paint.vrx"};
+    EXPECT_FALSE(takeOption(arguments, "--report-first-paint"));
+    EXPECT_EQ(arguments, (std::vector<std::string>{"/tmp/--report-first-paint.vrx"}));
+    arguments = {};
+    EXPECT_FALSE(takeOption(arguments, "--report-first-paint"));
+}
+
 } // namespace
 } // namespace orvane
