@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
+  xvfb xauth xdotool xclip imagemagick python3
   fp-utils dpkg-dev
   "$@"
 )

@@ -1,0 +1,489 @@
+"""What the end-to-end tests share: a private X server, the program copied into a folder of its
+own, and the keyboard, mouse, screen and clipboard as a user meets them.
+
+Everything is waited for by polling with a deadline, never by a fixed sleep: a sleep would have
+to last as long as the slowest run needs (the sanitizer build on a busy machine), while a poll
+ends as soon as what it waits for is there.
+"""
+
+import os
+import re
+import select
+import shutil
+import subprocess
+import time
+from pathlib import Path
+
+SCREEN_WIDTH = 1024
+SCREEN_HEIGHT = 768
+
+# How long a step may take before the test gives up on it. Generous, because the sanitizer
+# build and a machine busy with other tests are slow; a passing step never comes near it.
+STEP_TIMEOUT = 40.0
+
+# Where the pointer rests between steps: on the bare root window, away from every window, so
+# that no hover preview or tooltip changes the pixels being checked.
+POINTER_REST = (1000, 750)
+
+# What the test puts into a selection before the program is to fill it.
+SELECTION_PLACEHOLDER = "(placeholder of the end-to-end tests)"
+
+# Qt settings from the caller's environment that would change the layout the tests measure or
+# replace Qt's own file dialog, which the tests drive, with a desktop's.
+_QT_LAYOUT_VARIABLES = (
+    "QT_SCALE_FACTOR",
+    "QT_SCREEN_SCALE_FACTORS",
+    "QT_AUTO_SCREEN_SCALE_FACTOR",
+    "QT_ENABLE_HIGHDPI_SCALING",
+    "QT_FONT_DPI",
+    "QT_STYLE_OVERRIDE",
+    "QT_QPA_PLATFORMTHEME",
+)
+
+
+class Failure(Exception):
+    """A check that did not hold: what was expected and what was seen."""
+
+
+def wait_for(what, probe, accept, timeout=STEP_TIMEOUT, interval=0.1):
+    """Calls probe until accept takes its result; returns that result. Fails with the last
+    result seen when the deadline passes."""
+    deadline = time.monotonic() + timeout
+    while True:
+        seen = probe()
+        if accept(seen):
+            return seen
+        if time.monotonic() >= deadline:
+            raise Failure(f"gave up waiting for {what}; last seen: {seen!r}")
+        time.sleep(interval)
+
+
+def hex_of(pixel):
+    return "%02X%02X%02X" % pixel
+
+
+class Screen:
+    """One picture of the whole screen."""
+
+    def __init__(self, rgb):
+        if len(rgb) != SCREEN_WIDTH * SCREEN_HEIGHT * 3:
+            raise Failure(f"the screen picture has {len(rgb)} bytes")
+        self._rgb = rgb
+
+    def pixel(self, x, y):
+        """The colour at (x, y) as RRGGBB."""
+        at = (y * SCREEN_WIDTH + x) * 3
+        return hex_of(tuple(self._rgb[at : at + 3]))
+
+    def patch(self, x, y, radius=2):
+        """The distinct colours of the square of pixels around (x, y)."""
+        return {
+            self.pixel(column, row)
+            for row in range(y - radius, y + radius + 1)
+            for column in range(x - radius, x + radius + 1)
+        }
+
+
+class Desktop:
+    """A private X server with no window manager: windows have no frames, nothing moves them,
+    and the keyboard focus goes only where it is put."""
+
+    def __init__(self, work):
+        self.work = Path(work)
+        self._log = open(self.work / "xvfb.log", "wb")
+        display_read, display_write = os.pipe()
+        # -noreset: by default the server starts afresh whenever its last client leaves, and
+        # refuses connections meanwhile, which would catch a restart of the program or any
+        # xdotool call made while the program is not running.
+        self._server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(display_write), "-screen", "0",
+             f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp", "-noreset"],
+            pass_fds=(display_write,), stdout=self._log, stderr=subprocess.STDOUT)
+        os.close(display_write)
+        try:
+            number = self._read_display_number(display_read)
+        except Failure:
+            self.close()
+            raise
+        finally:
+            os.close(display_read)
+        self.env = {k: v for k, v in os.environ.items()
+                    if k not in ("XAUTHORITY", "WAYLAND_DISPLAY") + _QT_LAYOUT_VARIABLES}
+        self.env["DISPLAY"] = f":{number}"
+        self._selection_holders = []
+
+    def _read_display_number(self, pipe):
+        # Xvfb writes its display number once it accepts connections.
+        text = b""
+        deadline = time.monotonic() + STEP_TIMEOUT
+        while not text.endswith(b"\n"):
+            remaining = deadline - time.monotonic()
+            if remaining <= 0 or self._server.poll() is not None:
+                raise Failure("the X server did not start; see xvfb.log")
+            ready, _, _ = select.select([pipe], [], [], remaining)
+            if ready:
+                chunk = os.read(pipe, 64)
+                if not chunk:
+                    raise Failure("the X server closed its display pipe; see xvfb.log")
+                text += chunk
+        return int(text.decode().strip())
+
+    def close(self):
+        for holder in self._selection_holders:
+            if holder.poll() is None:
+                holder.terminate()
+                holder.wait()
+        self._server.terminate()
+        try:
+            self._server.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self._server.kill()
+            self._server.wait()
+        self._log.close()
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
+    # The tools a user's hands and eyes stand for.
+
+    def run(self, *command, check=True):
+        result = subprocess.run(command, env=self.env, stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, timeout=STEP_TIMEOUT)
+        if check and result.returncode != 0:
+            raise Failure(f"{' '.join(command)} failed: {result.stderr.decode(errors='replace')}")
+        return result
+
+    def xdotool(self, *arguments, check=True):
+        return self.run("xdotool", *[str(a) for a in arguments], check=check).stdout.decode()
+
+    def windows(self, title_pattern):
+        """The visible windows whose title matches the pattern, as ids."""
+        result = self.run("xdotool", "search", "--onlyvisible", "--name", title_pattern,
+                          check=False)
+        return [int(line) for line in result.stdout.decode().split()]
+
+    def geometry(self, window):
+        """Where the window stands on the screen: (x, y, width, height); None once it is gone."""
+        result = self.run("xdotool", "getwindowgeometry", "--shell", str(window), check=False)
+        if result.returncode != 0:
+            return None
+        fields = dict(line.split("=", 1) for line in result.stdout.decode().split())
+        return int(fields["X"]), int(fields["Y"]), int(fields["WIDTH"]), int(fields["HEIGHT"])
+
+    def wait_for_window(self, title_pattern, what):
+        """The one visible window whose title matches, once it has appeared."""
+        found = wait_for(what, lambda: self.windows(title_pattern), lambda ids: len(ids) == 1)
+        return found[0]
+
+    def wait_until_gone(self, window, what):
+        wait_for(what, lambda: window in self.windows(".*"), lambda shown: not shown)
+
+    def focus(self, window):
+        # Without a window manager nothing gives a window the keyboard; a user would click it.
+        self.xdotool("windowfocus", "--sync", window)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", 50, *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", 30, text)
+
+    def move_window(self, window, x, y):
+        # What dragging the title bar does under a window manager.
+        self.xdotool("windowmove", "--sync", window, x, y)
+        wait_for(f"the window to stand at {x}, {y}", lambda: self.geometry(window),
+                 lambda geometry: geometry is not None and geometry[:2] == (x, y))
+
+    def pointer(self):
+        fields = dict(line.split("=", 1)
+                      for line in self.xdotool("getmouselocation", "--shell").split())
+        return int(fields["X"]), int(fields["Y"])
+
+    def move_pointer(self, x, y):
+        # Waiting for the move to arrive only makes sense when the pointer goes somewhere:
+        # --sync waits for a motion that a move onto the same spot never makes.
+        if self.pointer() != (x, y):
+            self.xdotool("mousemove", "--sync", x, y)
+
+    def click(self, x, y, repeat=1):
+        self.move_pointer(x, y)
+        self.xdotool("click", "--repeat", repeat, "--delay", 80, 1)
+
+    def rest_pointer(self):
+        self.move_pointer(*POINTER_REST)
+
+    def screen(self):
+        raw = self.run("import", "-window", "root", "-depth", "8", "rgb:-").stdout
+        return Screen(raw)
+
+    def save_screenshot(self, path):
+        self.run("import", "-window", "root", str(path), check=False)
+
+    def selection(self, name):
+        """The text of an X selection ("clipboard" or "primary"), or None when nobody offers
+        one."""
+        result = self.run("xclip", "-o", "-selection", name, check=False)
+        return result.stdout.decode() if result.returncode == 0 else None
+
+    def hold_selection(self, name):
+        """Puts a placeholder into the X selection, so that what a later check reads there can
+        only have come from the program after this: a copy that never happens cannot pass on
+        what an earlier one left. The holder, an xclip kept in the foreground, ends by itself
+        when the program takes the selection over."""
+        holder = subprocess.Popen(["xclip", "-quiet", "-selection", name], env=self.env,
+                                  stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL)
+        self._selection_holders.append(holder)
+        holder.stdin.write(SELECTION_PLACEHOLDER.encode())
+        holder.stdin.close()
+        wait_for(f"the {name} selection to hold the placeholder", lambda: self.selection(name),
+                 lambda seen: seen == SELECTION_PLACEHOLDER)
+
+    def expect_selection(self, name, text):
+        wait_for(f"the {name} selection to hold {text!r}", lambda: self.selection(name),
+                 lambda seen: seen == text)
+
+    # Checks.
+
+    def expect_patches(self, checks, radius=2):
+        """Waits until the pixels around each point show its colour. checks is a list of
+        (what, (x, y), colour); a failure names every point that still differs."""
+        def mismatches():
+            screen = self.screen()
+            return [f"{what} at {x}, {y} shows {sorted(seen)}, not {colour}"
+                    for what, (x, y), colour in checks
+                    for seen in [screen.patch(x, y, radius)] if seen != {colour}]
+        wait_for("the colours on the screen", mismatches, lambda differing: not differing)
+
+
+class Program:
+    """The built program copied into a fresh folder with the files it reads beside itself,
+    started with a private home on the desktop."""
+
+    TITLE = "Orvane"
+    TOOL_TITLES = re.compile("^(Favorites|Harmonies|History|Web Preview) ")
+    CLIENT_WIDTH = 600
+
+    def __init__(self, desktop, built_program, work):
+        self.desktop = desktop
+        self.folder = Path(work) / "program"
+        self.folder.mkdir(parents=True)
+        built = Path(built_program)
+        shutil.copy2(built, self.folder / "orvane")
+        shutil.copy2(built.parent / "tips.txt", self.folder / "tips.txt")
+        if (built.parent / "help.chm").exists():
+            shutil.copy2(built.parent / "help.chm", self.folder / "help.chm")
+        self.home = Path(work) / "home"
+        self.runtime = Path(work) / "runtime"
+        for folder in (self.home, self.runtime):
+            folder.mkdir(parents=True, exist_ok=True)
+        self.runtime.chmod(0o700)
+        self.log_path = Path(work) / "program.log"
+        self.process = None
+        self.main_window = None
+        self.starts = 0
+
+    @property
+    def settings_file(self):
+        return self.folder / "myset.cfg"
+
+    @property
+    def user_settings_file(self):
+        return self.home / ".config" / "orvane" / "myset.cfg"
+
+    def start(self, *arguments):
+        env = dict(self.desktop.env)
+        env.update({
+            "QT_QPA_PLATFORM": "xcb",
+            "HOME": str(self.home),
+            "XDG_CONFIG_HOME": str(self.home / ".config"),
+            "XDG_RUNTIME_DIR": str(self.runtime),
+        })
+        self.starts += 1
+        log = open(self.log_path, "ab")
+        log.write(f"--- start {self.starts}: orvane {' '.join(arguments)}\n".encode())
+        log.flush()
+        self.process = subprocess.Popen([str(self.folder / "orvane"), *arguments], env=env,
+                                        cwd=self.folder.parent, stdout=log,
+                                        stderr=subprocess.STDOUT)
+        log.close()
+        self.main_window = None
+
+    def running(self):
+        return self.process is not None and self.process.poll() is None
+
+    def visible_windows(self):
+        """The program's visible windows as (id, title)."""
+        if not self.running():
+            raise Failure(f"the program ended with status {self.process.returncode}; "
+                          f"see {self.log_path}")
+        found = self.desktop.run("xdotool", "search", "--onlyvisible", "--pid",
+                                 str(self.process.pid), check=False)
+        windows = []
+        for window in (int(line) for line in found.stdout.decode().split()):
+            # A window may close between the search and this question.
+            title = self.desktop.run("xdotool", "getwindowname", str(window), check=False)
+            if title.returncode == 0:
+                windows.append((window, title.stdout.decode().strip()))
+        return windows
+
+    def _is_main(self, window, title):
+        # The About splash and the file dialogs carry the program's name as their title too;
+        # only the main window stands at the corner with the client area's width.
+        geometry = self.desktop.geometry(window)
+        return title == self.TITLE and geometry is not None and geometry[:3] == (
+            0, 0, self.CLIENT_WIDTH)
+
+    def wait_for_main_window(self):
+        """The main window, once it is shown and nothing but tool windows stands beside it:
+        the About splash has closed."""
+        found = wait_for("the main window",
+                         lambda: [w for w, title in self.visible_windows()
+                                  if self._is_main(w, title)],
+                         lambda ids: len(ids) == 1)
+        self.main_window = found[0]
+        wait_for("the About splash to close",
+                 lambda: [(w, title) for w, title in self.visible_windows()
+                          if w != self.main_window and not self.TOOL_TITLES.match(title)],
+                 lambda others: not others)
+        return self.main_window
+
+    def focus_main(self):
+        self.desktop.focus(self.main_window)
+
+    def wait_for_file_dialog(self):
+        found = wait_for("the file dialog",
+                         lambda: [w for w, title in self.visible_windows()
+                                  if title == self.TITLE and w != self.main_window],
+                         lambda ids: len(ids) == 1)
+        return found[0]
+
+    def exit_with_ctrl_q(self):
+        self.focus_main()
+        self.desktop.key("ctrl+q")
+        self.wait_for_exit()
+
+    def wait_for_exit(self):
+        try:
+            status = self.process.wait(timeout=STEP_TIMEOUT)
+        except subprocess.TimeoutExpired:
+            raise Failure("the program did not end after Exit") from None
+        if status != 0:
+            raise Failure(f"the program ended with status {status}; see {self.log_path}")
+
+    def stop(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+
+    def log_text(self):
+        return self.log_path.read_text(errors="replace") if self.log_path.exists() else ""
+
+
+class MainWindowLayout:
+    """Where the main window's parts stand on the screen. The positions inside the client area
+    are the window's own layout; the client area's top is the menu bar's height, which depends
+    on the font, so it is measured: the web-safe palette's top border is the first row of the
+    window whose left part is drawn all in the palette's grid colour."""
+
+    PALETTE_LEFT = 5
+    PALETTE_TOP = 237
+    GRID_COLOUR = "404040"
+    SCHEME_COLUMNS = (86, 158, 230, 302)
+    SCHEME_ROWS = (32, 83, 134, 185)
+    SCHEME_INDEX = ((0, 1, 2, 3), (11, 12, 13, 4), (10, 15, 14, 5), (9, 8, 7, 6))
+    SCHEME_SIZE = (61, 40)
+    CURRENT_SWATCH = (8, 97, 53, 53)
+    VALUE_COLUMN = (376, 40)
+    # The value column's boxes and buttons stand below their 46-pixel labels, one row every 28
+    # pixels: the HEX box (64 x 22) on the first, "Set HEX" (104 x 26) on the second.
+    HEX_BOX_CENTRE = (46 + 32, 11)
+    SET_HEX_BUTTON_CENTRE = (52, 28 + 13)
+    # The toolbar's buttons for its 20-pixel icons, after its handle: Forward follows Open, Save,
+    # a separator and Back; the Screen Color Picker comes next.
+    TOOLBAR_BUTTON_CENTRE_Y = 14
+    TOOLBAR_BUTTON_X = {"forward": 111, "screen picker": 140}
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.top = wait_for("the web-safe palette to be drawn", self._measure_client_top,
+                            lambda top: top is not None)
+
+    def _measure_client_top(self):
+        screen = self.desktop.screen()
+        # Only a narrow strip at the left: a tool window may cover the rest of the palette.
+        strip = range(self.PALETTE_LEFT, self.PALETTE_LEFT + 20)
+        for y in range(self.PALETTE_TOP, self.PALETTE_TOP + 80):
+            if all(screen.pixel(x, y) == self.GRID_COLOUR for x in strip):
+                return y - self.PALETTE_TOP
+        return None
+
+    def at(self, x, y):
+        """A point of the client area on the screen."""
+        return x, self.top + y
+
+    def scheme_swatch(self, index):
+        """A point inside scheme swatch index, clear of its shaded edge and in its right half,
+        which the Favorites window at its default place leaves uncovered."""
+        for row, indices in enumerate(self.SCHEME_INDEX):
+            if index in indices:
+                column = indices.index(index)
+                width, height = self.SCHEME_SIZE
+                return self.at(self.SCHEME_COLUMNS[column] + width * 3 // 4,
+                               self.SCHEME_ROWS[row] + height // 2)
+        raise ValueError(index)
+
+    def current_swatch(self):
+        """A point inside the current-colour swatch, in its left part, which the Favorites window
+        at its default place leaves uncovered."""
+        left, top, _, height = self.CURRENT_SWATCH
+        return self.at(left + 12, top + height // 2)
+
+    def web_safe_cell(self, cell):
+        row, column = divmod(cell, 36)
+        return self.at(self.PALETTE_LEFT + 10 * column + 5, self.PALETTE_TOP + 10 * row + 5)
+
+    def _in_value_column(self, offset):
+        left, top = self.VALUE_COLUMN
+        return self.at(left + offset[0], top + offset[1])
+
+    def hex_box(self):
+        return self._in_value_column(self.HEX_BOX_CENTRE)
+
+    def set_hex_button(self):
+        return self._in_value_column(self.SET_HEX_BUTTON_CENTRE)
+
+    def toolbar_button(self, name):
+        return self.at(self.TOOLBAR_BUTTON_X[name], self.TOOLBAR_BUTTON_CENTRE_Y)
+
+    def expect_colours(self, current, scheme):
+        """The current-colour swatch shows current and the sixteen scheme swatches scheme."""
+        checks = [("the current-colour swatch", self.current_swatch(), current)]
+        checks += [(f"scheme swatch {index}", self.scheme_swatch(index), colour)
+                   for index, colour in enumerate(scheme)]
+        self.desktop.expect_patches(checks)
+
+
+class Expected:
+    """The colours the program should show, from the helper built with its colour code."""
+
+    def __init__(self, helper):
+        self.helper = helper
+
+    def _ask(self, *arguments):
+        result = subprocess.run([self.helper, *arguments], stdout=subprocess.PIPE, check=True,
+                                timeout=STEP_TIMEOUT)
+        return result.stdout.decode().split()
+
+    def scheme(self, colour):
+        colours = self._ask("scheme", colour)
+        if len(colours) != 16 or not all(re.fullmatch("[0-9A-F]{6}", c) for c in colours):
+            raise Failure(f"the helper gave no scheme for {colour}: {colours}")
+        return colours
+
+    def web_safe(self, cell):
+        (colour,) = self._ask("websafe", str(cell))
+        return colour

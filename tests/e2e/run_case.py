@@ -1,0 +1,355 @@
+#!/usr/bin/env python3
+"""Runs one end-to-end test of Orvane: the built program in a fresh folder on a private X
+server, driven with the keyboard and mouse, checked by the pixels on the screen, the clipboard
+and the files it writes.
+
+usage: run_case.py --program BUILD/bin/orvane --expected HELPER --work FOLDER CASE
+"""
+
+import argparse
+import shutil
+import sys
+import traceback
+from pathlib import Path
+
+import record
+from desktop import Desktop, Expected, Failure, MainWindowLayout, Program, wait_for
+
+START_COLOUR = "3323E7"  # 51, 35, 231
+
+# The page the Web Preview saves for its default colours, byte for byte.
+DEFAULT_WEB_PAGE = (
+    "<HTML>\r\n"
+    "<HEAD>\r\n"
+    "<TITLE>Orvane - Web Page Color Preview</TITLE>\r\n"
+    "</HEAD>\r\n"
+    "<BODY BGCOLOR=#FF8700 LINK=#000000 VLINK=#000000 style=font-family>\r\n"
+    "<center><b><font color=#000000>Web Page Color Preview</font></b></center><BR>\r\n"
+    "<TABLE WIDTH=100% CELLSPACING=0 CELLPADDING=0 BORDER=0 BGCOLOR=#000000>\r\n"
+    "<TR>\r\n"
+    "<TD>\r\n"
+    "<TABLE WIDTH=100% CELLSPACING=1 CELLPADDING=6 BORDER=0>\r\n"
+    "<TR>\r\n"
+    "<TD COLSPAN=2 WIDTH=100% BGCOLOR=#4132D1><b><font color=#FFFFFF>Header Text</font></b>"
+    "</TD>\r\n"
+    "</TR>\r\n"
+    "<TR>\r\n"
+    "<TD WIDTH=20% HEIGHT=140 BGCOLOR=#7DBD21 VALIGN=TOP><p style=line-height:150%><font size=2>"
+    "<A HREF=#>Link 1</A><BR><A HREF=#>Link 2</A><BR><A HREF=#>Link 3</A><BR>"
+    "<A HREF=#>Link 4</A></font></p></TD>\r\n"
+    "<TD WIDTH=80% BGCOLOR=#FFFFFF VALIGN=TOP><b><font color=#1A4D80>Body Caption</font></b><BR>"
+    "<font size=2 color=#000000>This is the main text of the body of your page.</font></TD>\r\n"
+    "</TR>\r\n"
+    "</TABLE>\r\n"
+    "</TD>\r\n"
+    "</TR>\r\n"
+    "</TABLE>\r\n"
+    "</BODY>\r\n"
+    "</HTML>\r\n"
+).encode("ascii")
+
+
+class Case:
+    """What every test has at hand."""
+
+    def __init__(self, desktop, program, expected, work):
+        self.desktop = desktop
+        self.program = program
+        self.expected = expected
+        self.work = work
+
+    def prepare_settings(self, settings):
+        self.program.settings_file.write_bytes(settings.encode())
+
+    def start(self, *arguments):
+        """Starts the program and waits until its main window stands alone on the screen."""
+        self.program.start(*arguments)
+        self.program.wait_for_main_window()
+        return MainWindowLayout(self.desktop)
+
+    def expect_colour_shown(self, layout, colour):
+        """The current-colour swatch shows the colour, the scheme swatches what is derived from
+        it, and Copy HEX puts it on the clipboard."""
+        self.desktop.rest_pointer()
+        layout.expect_colours(colour, self.expected.scheme(colour))
+        self.desktop.hold_selection("clipboard")
+        self.program.focus_main()
+        self.desktop.key("ctrl+c")
+        self.desktop.expect_selection("clipboard", colour)
+
+    def expect_hex_box(self, layout, text):
+        """What the HEX box holds, read as a user copies it: a triple click selects it all,
+        which offers it as the primary selection."""
+        self.desktop.hold_selection("primary")
+        self.desktop.click(*layout.hex_box(), repeat=3)
+        self.desktop.expect_selection("primary", text)
+        self.desktop.rest_pointer()
+
+    def read_settings(self):
+        return record.Record.decode(self.program.settings_file.read_bytes())
+
+    def expect_window_at(self, title_pattern, what, x, y):
+        window = self.desktop.wait_for_window(title_pattern, what)
+        wait_for(f"{what} to stand at {x}, {y}", lambda: self.desktop.geometry(window),
+                 lambda geometry: geometry is not None and geometry[:2] == (x, y))
+        return window
+
+
+def favourite_checks(window_place, colours):
+    """The favourites' swatches, from the first, in the Favorites window at window_place: 37
+    pixels square, 22 from the window's left, one every 64 pixels down."""
+    x, y = window_place
+    return [(f"favourite {slot + 1}", (x + 40, y + 64 * slot + 18), colour)
+            for slot, colour in enumerate(colours)]
+
+
+def first_run(case):
+    """A first run: Quick Tips over the splash, then the start colour and its scheme; the
+    settings file appears only at exit and holds the first-run record."""
+    program, desktop = case.program, case.desktop
+    program.start()
+    tips = desktop.wait_for_window("^Quick Tips", "the Quick Tips window")
+    desktop.focus(tips)
+    desktop.key("Escape")
+    desktop.wait_until_gone(tips, "Quick Tips to close")
+    program.wait_for_main_window()
+    layout = MainWindowLayout(desktop)
+
+    case.expect_window_at("^Favorites", "the Favorites window", 33, 33)
+    case.expect_colour_shown(layout, START_COLOUR)
+    case.expect_hex_box(layout, START_COLOUR)
+    if program.settings_file.exists():
+        raise Failure("myset.cfg was written before the program ended")
+
+    program.exit_with_ctrl_q()
+    written = program.settings_file.read_bytes()
+    if written != record.FIRST_RUN:
+        raise Failure(f"myset.cfg holds {written.hex(' ')}\nexpected {record.FIRST_RUN.hex(' ')}")
+    if program.user_settings_file.exists():
+        raise Failure("a first run also wrote the settings to the user's folder")
+
+
+def value_entry_swatches_undo_redo(case):
+    """A HEX value typed and set, a scheme swatch and a web-safe cell clicked, then Undo from
+    the keyboard and Redo from the Edit menu and the toolbar."""
+    desktop = case.desktop
+    case.prepare_settings(record.quiet_start())
+    layout = case.start()
+    case.expect_colour_shown(layout, START_COLOUR)
+
+    typed = "C06030"
+    desktop.click(*layout.hex_box(), repeat=3)
+    desktop.type(typed.lower())
+    desktop.click(*layout.set_hex_button())
+    case.expect_colour_shown(layout, typed)
+    case.expect_hex_box(layout, typed)
+
+    swatch = case.expected.scheme(typed)[4]
+    desktop.click(*layout.scheme_swatch(4))
+    case.expect_colour_shown(layout, swatch)
+
+    cell = 100
+    cell_colour = case.expected.web_safe(cell)
+    desktop.click(*layout.web_safe_cell(cell))
+    case.expect_colour_shown(layout, cell_colour)
+
+    case.program.focus_main()
+    desktop.key("ctrl+z")
+    case.expect_colour_shown(layout, swatch)
+    desktop.key("ctrl+z")
+    case.expect_colour_shown(layout, typed)
+    case.expect_hex_box(layout, typed)
+
+    # Undo is still enabled, so the keyboard opens the Edit menu on it; Redo is the next item.
+    case.program.focus_main()
+    desktop.key("alt+e", "Down", "Return")
+    case.expect_colour_shown(layout, swatch)
+    desktop.click(*layout.toolbar_button("forward"))
+    case.expect_colour_shown(layout, cell_colour)
+
+    case.program.exit_with_ctrl_q()
+    stored = record.hex_colour(case.read_settings().scheme_colour)
+    if stored != cell_colour:
+        raise Failure(f"myset.cfg keeps {stored} as the first scheme colour, not {cell_colour}")
+
+
+def favourites_and_harmonies_survive_restart(case):
+    """Favourites added and the Favorites and Harmonies windows moved; after a restart both
+    windows are back where they were, showing the favourites and the harmonies."""
+    desktop, program = case.desktop, case.program
+    case.prepare_settings(record.quiet_start())
+    layout = case.start()
+
+    cell = 160
+    cell_colour = case.expected.web_safe(cell)
+    program.focus_main()
+    desktop.key("ctrl+a")
+    desktop.click(*layout.web_safe_cell(cell))
+    case.expect_colour_shown(layout, cell_colour)
+    desktop.key("ctrl+a")
+    # A tool window that opens may take the keyboard: the main window gets it back each time.
+    program.focus_main()
+    desktop.key("ctrl+f")
+    favorites = desktop.wait_for_window("^Favorites", "the Favorites window")
+    program.focus_main()
+    desktop.key("F6")
+    harmonies = desktop.wait_for_window("^Harmonies", "the Harmonies window")
+    favorites_place = (880, 40)
+    harmonies_place = (640, 420)
+    desktop.move_window(favorites, *favorites_place)
+    desktop.move_window(harmonies, *harmonies_place)
+    program.exit_with_ctrl_q()
+
+    stored = case.read_settings()
+    expected_favourites = [record.colour_value(START_COLOUR), record.colour_value(cell_colour)]
+    if stored.favourites != expected_favourites + [record.NO_COLOUR] * 3:
+        raise Failure(f"myset.cfg keeps the favourites {stored.favourites}")
+    open_windows = [window for window, flag in enumerate(stored.tools_open) if flag == record.TRUE]
+    if open_windows != [record.FAVORITES, record.HARMONIES]:
+        raise Failure(f"myset.cfg keeps the open windows as {stored.tools_open}")
+
+    layout = case.start()
+    case.expect_window_at("^Favorites", "the Favorites window", *favorites_place)
+    case.expect_window_at("^Harmonies", "the Harmonies window", *harmonies_place)
+    # An empty slot shows light grey.
+    desktop.expect_patches(favourite_checks(favorites_place, [START_COLOUR, cell_colour, "E0E0E0"]))
+    # Complements: the start colour in the first square, scheme swatch 6 in the second, which
+    # lies over the first's lower right part.
+    scheme = case.expected.scheme(START_COLOUR)
+    x, y = harmonies_place
+    desktop.expect_patches([("the first harmony square", (x + 20, y + 40), scheme[0]),
+                            ("the second harmony square", (x + 60, y + 80), scheme[6])])
+    case.expect_colour_shown(layout, START_COLOUR)
+    program.exit_with_ctrl_q()
+
+
+def scheme_file_on_command_line(case):
+    """A scheme file named on the command line opens after start-up: its first swatch colour
+    becomes current and its Favorites window opens where the file says, with its favourites."""
+    desktop = case.desktop
+    case.prepare_settings(record.quiet_start())
+    scheme_colour = "D28C3C"
+    favourites = ["12AB34", "FFFFFF", "000000", "5060F0", "A0A0A0"]
+    favorites_place = (700, 300)
+    scheme = record.quiet_start()
+    scheme.favourites = [record.colour_value(c) for c in favourites]
+    scheme.favorites_at = (record.twips(favorites_place[0]), record.twips(favorites_place[1]))
+    scheme.tools_open[record.FAVORITES] = record.TRUE
+    scheme.scheme_colour = record.colour_value(scheme_colour)
+    scheme_file = case.work / "scheme files" / "autumn.vrx"
+    scheme_file.parent.mkdir()
+    scheme_file.write_bytes(scheme.encode())
+
+    layout = case.start(str(scheme_file))
+    case.expect_window_at("^Favorites", "the Favorites window", *favorites_place)
+    desktop.expect_patches(favourite_checks(favorites_place, favourites))
+    case.expect_colour_shown(layout, scheme_colour)
+    case.expect_hex_box(layout, scheme_colour)
+    case.program.exit_with_ctrl_q()
+
+
+def screen_picker(case):
+    """The screen picker, from F3 and from the toolbar, takes the colour of the pixel clicked on
+    the frozen screen."""
+    desktop, program = case.desktop, case.program
+    case.prepare_settings(record.quiet_start())
+    layout = case.start()
+
+    picker_title = "^Screen Color Picker"
+    cell = 147
+    cell_colour = case.expected.web_safe(cell)
+    program.focus_main()
+    desktop.key("F3")
+    picker = desktop.wait_for_window(picker_title, "the screen picker")
+    desktop.click(*layout.web_safe_cell(cell))
+    desktop.wait_until_gone(picker, "the screen picker to close")
+    case.expect_colour_shown(layout, cell_colour)
+    case.expect_hex_box(layout, cell_colour)
+
+    # Swatch 3 stands at the top right, well away from where the magnifier panel starts.
+    swatch = case.expected.scheme(cell_colour)[3]
+    desktop.click(*layout.toolbar_button("screen picker"))
+    picker = desktop.wait_for_window(picker_title, "the screen picker")
+    desktop.click(*layout.scheme_swatch(3))
+    desktop.wait_until_gone(picker, "the screen picker to close")
+    case.expect_colour_shown(layout, swatch)
+    case.expect_hex_box(layout, swatch)
+    program.exit_with_ctrl_q()
+
+
+def web_page_export(case):
+    """The Web Preview saves its page through the file dialog: a name typed without extension
+    gets .html, and the file holds the page for the default colours."""
+    desktop, program = case.desktop, case.program
+    case.prepare_settings(record.quiet_start())
+    case.start()
+
+    program.focus_main()
+    desktop.key("F7")
+    preview = desktop.wait_for_window("^Web Preview", "the Web Preview")
+    x, y, _, _ = desktop.geometry(preview)
+    # "Save As Web Page" is the first button of the preview's toolbar.
+    desktop.click(x + 15, y + 12)
+    dialog = program.wait_for_file_dialog()
+    desktop.focus(dialog)
+    # An empty folder, so that the name field offers no completions to catch the Enter key.
+    folder = case.work / "saved pages"
+    folder.mkdir()
+    desktop.type(str(folder / "colours"))
+    desktop.key("Return")
+    desktop.wait_until_gone(dialog, "the file dialog to close")
+
+    page = folder / "colours.html"
+    wait_for(f"{page} to be written", page.exists, bool)
+    written = page.read_bytes()
+    if written != DEFAULT_WEB_PAGE:
+        raise Failure(f"{page} holds\n{written!r}\nexpected\n{DEFAULT_WEB_PAGE!r}")
+    if sorted(p.name for p in folder.iterdir()) != ["colours.html"]:
+        raise Failure(f"the folder holds {sorted(p.name for p in folder.iterdir())}")
+    program.exit_with_ctrl_q()
+
+
+CASES = {
+    "first_run": first_run,
+    "value_entry_swatches_undo_redo": value_entry_swatches_undo_redo,
+    "favourites_and_harmonies_survive_restart": favourites_and_harmonies_survive_restart,
+    "scheme_file_on_command_line": scheme_file_on_command_line,
+    "screen_picker": screen_picker,
+    "web_page_export": web_page_export,
+}
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True, help="the built orvane")
+    parser.add_argument("--expected", required=True, help="the orvane_e2e_expected helper")
+    parser.add_argument("--work", required=True, help="a folder the test may empty")
+    parser.add_argument("case", choices=sorted(CASES))
+    arguments = parser.parse_args()
+
+    work = Path(arguments.work)
+    shutil.rmtree(work, ignore_errors=True)
+    work.mkdir(parents=True)
+    with Desktop(work) as desktop:
+        program = Program(desktop, arguments.program, work)
+        try:
+            CASES[arguments.case](Case(desktop, program, Expected(arguments.expected), work))
+        except Exception:
+            traceback.print_exc()
+            screenshot = work / "failure.png"
+            desktop.save_screenshot(screenshot)
+            print(f"\nThe screen at the failure: {screenshot}", file=sys.stderr)
+            print(f"The program's output:\n{program.log_text()}", file=sys.stderr)
+            return 1
+        finally:
+            program.stop()
+    # The sanitizers report at exit; a report is a failure even when every check held.
+    log = program.log_text()
+    if "ERROR: AddressSanitizer" in log or "ERROR: LeakSanitizer" in log or "runtime error:" in log:
+        print(f"The program's output:\n{log}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
