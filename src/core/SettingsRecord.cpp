@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <limits>
 #include <string_view>
 #include <system_error>
@@ -69,10 +68,16 @@ std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& p
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
+    // Read through the stream, not through its buffer, so that a failing read marks the stream
+    // bad instead of passing for the end of the file.
     std::vector<std::uint8_t> bytes;
-    std::istreambuf_iterator<char> next(in);
-    for (const std::istreambuf_iterator<char> end; next != end && bytes.size() < limit; ++next)
-        bytes.push_back(static_cast<std::uint8_t>(*next));
+    char chunk[4096];
+    while (bytes.size() < limit) {
+        in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, limit - bytes.size())));
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+        if (!in)
+            break;
+    }
     if (in.bad())
         return std::nullopt;
     return bytes;

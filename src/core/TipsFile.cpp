@@ -39,6 +39,8 @@ std::vector<std::string> readTipsFile(const std::filesystem::path& path)
         char chunk[64 * 1024];
         while (file.read(chunk, sizeof chunk) || file.gcount() > 0)
             text.append(chunk, static_cast<std::size_t>(file.gcount()));
+        if (file.bad())
+            return {}; // a file that fails part-way is unreadable, not shorter
         return parseTips(text);
     } catch (const std::bad_alloc&) {
         return {};

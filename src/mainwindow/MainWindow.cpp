@@ -658,6 +658,22 @@ ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
 
 void MainWindow::toolWindowClosed(ToolWindowIndex tool)
 {
+    // A closed window is deleted only once control returns to the event loop; forgetting it
+    // now makes a reopening in the same step build a new window instead of reviving this one.
+    switch (tool) {
+    case FavoritesTool:
+        favorites_ = nullptr;
+        break;
+    case HarmoniesTool:
+        harmonies_ = nullptr;
+        break;
+    case HistoryTool:
+        history_ = nullptr;
+        break;
+    case WebPreviewTool:
+        webPreview_ = nullptr;
+        break;
+    }
     ToolToggle& toggle = toggles_[tool];
     toggle.menuItem->setText(toggle.showCaption);
     toggle.button->setChecked(false);

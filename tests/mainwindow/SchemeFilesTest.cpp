@@ -66,6 +66,22 @@ TEST_F(MainWindowTest, SavingAndOpeningASchemeRestoresItsWindowsColoursAndFavour
     EXPECT_EQ(state_.UndoPos, undoPos + 1) << "the scheme's colour is recorded for undo";
 }
 
+TEST_F(MainWindowTest, AWindowOpenBeforeAndInTheSchemeStaysOpen)
+{
+    // The scheme closes the Favorites window and opens it again at once; the closed one is only
+    // deleted later, which must not take the reopened window with it.
+    const auto scheme = programDir() / "favourites.vrx";
+    dialogs_.answers.push_back(choose(scheme));
+    action("Save_Scheme")->trigger();
+    dialogs_.answers.push_back(choose(scheme));
+    action("Open_Scheme")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+
+    EXPECT_TRUE(isOpen(window_->toolWindow(FavoritesTool)));
+    EXPECT_EQ(action("Show_Favorites")->text(), "Hide &Favorites");
+}
+
 TEST_F(MainWindowTest, CancelledDialogsChangeNothing)
 {
     const int undoPos = state_.UndoPos;
