@@ -7,7 +7,7 @@
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ShortcutPassThrough.h"
-#include "mainwindow/SpectrumPalette.h"
+#include "mainwindow/HuePalette.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
@@ -126,11 +126,11 @@ void MainWindow::buildClientArea()
     connect(webSafe_, &WebSafePalette::cellPressed, this,
             [this](int cell) { selectColor(webSafe_->cellColor(cell)); });
 
-    spectrum_ = new SpectrumPalette(clientArea_);
+    spectrum_ = new HuePalette(clientArea_);
     spectrum_->move(paletteRect.topLeft());
     spectrum_->hide();
-    connect(spectrum_, &SpectrumPalette::colorHovered, this, &MainWindow::previewColor);
-    connect(spectrum_, &SpectrumPalette::colorPressed, this, &MainWindow::selectColor);
+    connect(spectrum_, &HuePalette::colorHovered, this, &MainWindow::previewColor);
+    connect(spectrum_, &HuePalette::colorPressed, this, &MainWindow::selectColor);
 
     valueEntry_ = new ValueEntryPanel(clientArea_);
     valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,

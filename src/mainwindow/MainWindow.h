@@ -30,7 +30,7 @@ class MessageBoxes;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
-class SpectrumPalette;
+class HuePalette;
 class SwatchWidget;
 class ValueEntryPanel;
 class WebPreviewWindow;
@@ -164,7 +164,7 @@ private:
     QFrame* wheelFrame_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     WebSafePalette* webSafe_ = nullptr;
-    SpectrumPalette* spectrum_ = nullptr;
+    HuePalette* spectrum_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
     bool spectrumPending_ = false;
     bool painted_ = false;

@@ -3,122 +3,69 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <unistd.h>
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 namespace fs = std::filesystem;
+using Result = SettingsStore::LoadResult;
 
-class SettingsStoreTest : public testing::Test
-{
+class SettingsStoreTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        static std::atomic<int> counter{0};
-        root_ = fs::temp_directory_path() /
-                ("orvane-store-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        fs::create_directories(root_ / "program");
-        // A regular file: nothing can be created below it, even by root.
-        std::ofstream(root_ / "afile") << "not a folder";
-    }
-    void TearDown() override
-    {
-        std::error_code error;
-        fs::remove_all(root_, error);
-    }
+    void SetUp() override { fs::create_directories(root / "program"); }
+    void TearDown() override { fs::remove_all(root); }
 
-    static AppState stateWithScheme(ColorValue scheme)
+    static AppState scheme(ColorValue colour)
     {
         AppState state;
         SetDefaults(state);
-        state.SchemeColor = scheme;
+        state.SchemeColor = colour;
         return state;
     }
-
-    static ColorValue schemeIn(const fs::path& file)
+    // Loads into a state holding 1 and gives the result and the scheme colour it then holds.
+    static std::pair<Result, ColorValue> load(const SettingsStore& store)
     {
-        AppState state;
-        EXPECT_TRUE(LoadSettings(file, state));
-        return state.SchemeColor;
+        AppState state = scheme(1);
+        return {store.load(state), state.SchemeColor};
     }
 
-    fs::path root_;
+    fs::path root =
+        fs::temp_directory_path() / ("orvane-store-" + std::to_string(::getpid()) +
+                                     testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-TEST_F(SettingsStoreTest, LoadPrefersTheProgramFolder)
+TEST_F(SettingsStoreTest, LoadPrefersTheProgramFolderAndReportsWhatItFound)
 {
-    fs::create_directories(root_ / "user");
-    const SettingsStore store(root_ / "program", root_ / "user");
-    EXPECT_EQ(store.programFile(), root_ / "program" / "myset.cfg");
-    EXPECT_EQ(store.userFile(), root_ / "user" / "myset.cfg");
-    ASSERT_TRUE(SaveSettings(store.userFile(), stateWithScheme(0x222222)));
-
-    AppState state = stateWithScheme(1);
-    EXPECT_EQ(store.load(state), SettingsStore::LoadResult::Loaded);
-    EXPECT_EQ(state.SchemeColor, 0x222222); // only the user folder has a file
-
-    ASSERT_TRUE(SaveSettings(store.programFile(), stateWithScheme(0x111111)));
-    state = stateWithScheme(1);
-    EXPECT_EQ(store.load(state), SettingsStore::LoadResult::Loaded);
-    EXPECT_EQ(state.SchemeColor, 0x111111);
+    const SettingsStore store(root / "program", root / "user");
+    EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
+    EXPECT_FALSE(fs::exists(root / "user"));
+    fs::create_directories(root / "user");
+    ASSERT_TRUE(SaveSettings(store.userFile(), scheme(0x222222)));
+    EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x222222}));
+    ASSERT_TRUE(SaveSettings(store.programFile(), scheme(0x111111)));
+    EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x111111}));
+    fs::remove(store.programFile());
+    fs::create_directory(store.programFile());
+    EXPECT_EQ(load(store), std::pair(Result::Unreadable, ColorValue{1}));
 }
 
-TEST_F(SettingsStoreTest, LoadWithoutAnyFileKeepsTheState)
+TEST_F(SettingsStoreTest, SaveWritesBesideTheProgramElseInANewUserFolder)
 {
-    const SettingsStore store(root_ / "program", root_ / "user");
-    AppState state = stateWithScheme(0x0A0B0C);
-    EXPECT_EQ(store.load(state), SettingsStore::LoadResult::NoFile);
-    EXPECT_EQ(state.SchemeColor, 0x0A0B0C);
-    EXPECT_FALSE(fs::exists(store.programFile()));
-    EXPECT_FALSE(fs::exists(root_ / "user"));
-}
+    const SettingsStore beside(root / "program", root / "user");
+    EXPECT_EQ(beside.save(scheme(0x123456)), root / "program" / "myset.cfg");
+    EXPECT_FALSE(fs::exists(root / "user"));
 
-TEST_F(SettingsStoreTest, UnreadableProgramFileIsReported)
-{
-    fs::create_directory(root_ / "program" / "myset.cfg");
-    const SettingsStore store(root_ / "program", root_ / "user");
-    AppState state = stateWithScheme(0x0A0B0C);
-    EXPECT_EQ(store.load(state), SettingsStore::LoadResult::Unreadable);
-    EXPECT_EQ(state.SchemeColor, 0x0A0B0C);
-}
+    std::ofstream(root / "afile") << "nothing can be created below a file, even by root";
+    const SettingsStore fallback(root / "afile" / "sub", root / "config" / "orvane");
+    EXPECT_EQ(fallback.save(scheme(0x654321)), root / "config" / "orvane" / "myset.cfg");
+    EXPECT_EQ(load(fallback), std::pair(Result::Loaded, ColorValue{0x654321})); // found next start
 
-TEST_F(SettingsStoreTest, SaveWritesBesideTheProgram)
-{
-    const SettingsStore store(root_ / "program", root_ / "user");
-    const auto written = store.save(stateWithScheme(0x123456));
-    ASSERT_TRUE(written.has_value());
-    EXPECT_EQ(*written, store.programFile());
-    EXPECT_EQ(schemeIn(store.programFile()), 0x123456);
-    EXPECT_FALSE(fs::exists(root_ / "user"));
-}
-
-TEST_F(SettingsStoreTest, SaveFallsBackToANewUserFolder)
-{
-    const SettingsStore store(root_ / "afile" / "sub", root_ / "config" / "orvane");
-    const auto written = store.save(stateWithScheme(0x654321));
-    ASSERT_TRUE(written.has_value());
-    EXPECT_EQ(*written, root_ / "config" / "orvane" / "myset.cfg");
-    EXPECT_EQ(fs::file_size(*written), kRecordSize);
-    EXPECT_EQ(schemeIn(*written), 0x654321);
-
-    // The file written there is found again on the next start.
-    AppState state = stateWithScheme(1);
-    EXPECT_EQ(store.load(state), SettingsStore::LoadResult::Loaded);
-    EXPECT_EQ(state.SchemeColor, 0x654321);
-}
-
-TEST_F(SettingsStoreTest, SaveWithNowhereToWriteGivesNothing)
-{
-    const SettingsStore store(root_ / "afile" / "sub", root_ / "afile" / "config");
-    EXPECT_FALSE(store.save(stateWithScheme(0x654321)).has_value());
-    EXPECT_TRUE(fs::is_regular_file(root_ / "afile"));
+    const SettingsStore nowhere(root / "afile" / "sub", root / "afile" / "config");
+    EXPECT_EQ(nowhere.save(scheme(0x654321)), std::nullopt);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "colour/ColorWorkspace.h"
 #include "colour/Palettes.h"
-#include "mainwindow/SpectrumPalette.h"
+#include "mainwindow/HuePalette.h"
 #include "mainwindow/WebSafePalette.h"
 #include "widgets/ColorMime.h"
 #include "widgets/SwatchWidget.h"
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
 TEST_F(MainWindowTest, SpectrumToggleAndPick)
 {
     QAction* toggle = action("Show_Spectrum_Palette");
-    auto* spectrum = window_->findChild<SpectrumPalette*>("Picture4");
+    auto* spectrum = window_->findChild<HuePalette*>("Picture4");
     EXPECT_FALSE(spectrum->isVisible());
 
     toggle->trigger();

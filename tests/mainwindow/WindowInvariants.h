@@ -11,13 +11,10 @@ class MainWindow;
 
 namespace orvane::test {
 
-// Rules that hold between any two user actions once the main window has started, whatever
-// the actions were: the undo history and its menu items, the colours every swatch and box
-// shows, the captions and buttons of the tool-window toggles, the scheme mode and the status
-// bar. Returns the first rule found broken, described, or nothing.
-//
-// storedColoursValid: whether FavColors and WebColors came from Orvane itself. A scheme file
-// of arbitrary bytes puts any number there, and the program keeps such a number as it is.
+// Rules that hold between any two user actions, whatever they were: the undo history and its
+// menu items, the colours shown and stored, the value boxes and the tool-window toggles.
+// Returns the first rule found broken, or nothing. storedColoursValid is false after a scheme
+// file of arbitrary bytes, whose favourite and web colours the program keeps as they are.
 std::optional<std::string> brokenInvariant(MainWindow& window, const AppState& state,
                                            bool storedColoursValid = true);
 
