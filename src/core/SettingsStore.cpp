@@ -19,6 +19,10 @@ SettingsStore::LoadResult SettingsStore::load(AppState& state) const
 {
     std::error_code error;
     for (const std::filesystem::path& file : {programFile(), userFile()}) {
+        // A folder in the file's place is passed over: the settings go to the user folder at
+        // exit, so that is where the next start must find them.
+        if (std::filesystem::is_directory(file, error))
+            continue;
         if (std::filesystem::exists(file, error))
             return LoadSettings(file, state) ? LoadResult::Loaded : LoadResult::Unreadable;
     }

@@ -19,7 +19,8 @@ public:
     std::filesystem::path userFile() const;
 
     enum class LoadResult { NoFile, Loaded, Unreadable };
-    // Reads the program folder's file, or the user folder's when the program folder has none.
+    // Reads the program folder's file, or the user folder's when the program folder has none (a
+    // folder of that name counts as none).
     LoadResult load(AppState& state) const;
     // Writes beside the program, falling back to the user folder. Returns the file written, or
     // nothing when neither could be written.

@@ -1,5 +1,7 @@
 #include "toolwindows/TipsWindow.h"
 
+#include <algorithm>
+
 #include "colour/ColorValue.h"
 #include "core/TipsFile.h"
 
@@ -72,8 +74,13 @@ QString TipsWindow::currentTip() const
 
 void TipsWindow::showTip()
 {
+    // Laying out one very long line without spaces takes time that grows with the square of
+    // its length; no real tip comes near this, so a stray huge line is cut rather than
+    // freezing the window.
+    constexpr std::size_t kLongestTip = 4000;
     const std::string& tip = tips_[static_cast<std::size_t>(index_)];
-    text_->setPlainText(QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size())));
+    const std::size_t shown = std::min(tip.size(), kLongestTip);
+    text_->setPlainText(QString::fromUtf8(tip.data(), static_cast<qsizetype>(shown)));
 }
 
 void TipsWindow::done(int result)

@@ -50,7 +50,11 @@ TEST_F(SettingsStoreTest, LoadPrefersTheProgramFolderAndReportsWhatItFound)
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x111111}));
     fs::remove(store.programFile());
     fs::create_directory(store.programFile());
-    EXPECT_EQ(load(store), std::pair(Result::Unreadable, ColorValue{1}));
+    EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x222222}))
+        << "a folder in the file's place is passed over for the user folder's file";
+    fs::remove(store.userFile());
+    fs::create_directory(store.userFile());
+    EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
 }
 
 TEST_F(SettingsStoreTest, SaveWritesBesideTheProgramElseInANewUserFolder)

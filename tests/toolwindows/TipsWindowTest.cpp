@@ -68,6 +68,17 @@ TEST_F(TipsWindowTest, WalksThroughTheFile)
     }
 }
 
+// A huge line without spaces would take minutes to lay out; it is shown cut short, and the
+// tips after it are whole.
+TEST_F(TipsWindowTest, AHugeLineIsShownCutShort)
+{
+    std::ofstream(tipsPath(), std::ios::binary) << std::string(400000, 'x') << "\nshort tip\n";
+    TipsWindow& tips = open(0);
+    EXPECT_EQ(tips.currentTip(), QString(4000, 'x'));
+    QTest::mouseClick(button("Command2"), Qt::LeftButton);
+    EXPECT_EQ(tips.currentTip(), "short tip");
+}
+
 // Only a clear box turns the tips off; a greyed one counts as ticked.
 TEST_F(TipsWindowTest, StartUpBoxIsStoredHoweverTheWindowCloses)
 {
