@@ -2,9 +2,15 @@
 
 namespace orvane {
 
-int lightenChannel(int channel, int step) { return channel + step > 255 ? 255 : channel + step; }
+int lightenChannel(int channel, int step)
+{
+    return channel + step > 255 ? 255 : channel + step;
+}
 
-int darkenChannel(int channel, int step) { return channel - step < 0 ? 0 : channel - step; }
+int darkenChannel(int channel, int step)
+{
+    return channel - step < 0 ? 0 : channel - step;
+}
 
 int websafeChannel(int channel)
 {
@@ -13,8 +19,7 @@ int websafeChannel(int channel)
     return channel - low > high - channel ? high : low;
 }
 
-RgbChannels shiftSaturation(ColorWorkspace& ws, double red, double green, double blue,
-                            double delta)
+RgbChannels shiftSaturation(ColorWorkspace& ws, double red, double green, double blue, double delta)
 {
     ws.RGBtoHSL(red, green, blue);
     ws.SatPct = ws.SatPct + delta;

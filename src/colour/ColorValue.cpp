@@ -97,9 +97,15 @@ std::string channelText(double value)
     return text;
 }
 
-std::string HashHex(ColorValue value) { return "#" + WebHex(value); }
+std::string HashHex(ColorValue value)
+{
+    return "#" + WebHex(value);
+}
 
-std::string StatusHex(ColorValue value) { return "HEX: #" + WebHex(value); }
+std::string StatusHex(ColorValue value)
+{
+    return "HEX: #" + WebHex(value);
+}
 
 std::string DottedRgb(ColorValue value)
 {
@@ -107,7 +113,10 @@ std::string DottedRgb(ColorValue value)
     return std::to_string(c.red) + "." + std::to_string(c.green) + "." + std::to_string(c.blue);
 }
 
-std::string StatusRgb(ColorValue value) { return "RGB: " + DottedRgb(value); }
+std::string StatusRgb(ColorValue value)
+{
+    return "RGB: " + DottedRgb(value);
+}
 
 std::string CommaRgb(ColorValue value)
 {

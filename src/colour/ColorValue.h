@@ -33,7 +33,10 @@ struct ChannelTexts {
 // Rounds to the nearest whole number, ties to the even neighbour (0.5 -> 0, 1.5 -> 2).
 double roundHalfEven(double x);
 
-inline bool isValidColor(ColorValue value) { return value >= 0 && value <= kWhite; }
+inline bool isValidColor(ColorValue value)
+{
+    return value >= 0 && value <= kWhite;
+}
 
 // Builds a colour from channels that may carry fractions; each is rounded half to even first.
 ColorValue MakeColor(double red, double green, double blue);

@@ -1,7 +1,6 @@
 #include "colour/Harmonies.h"
 
-namespace orvane
-{
+namespace orvane {
 
 std::optional<HarmonySquares> harmonySquares(int kindIndex, const HarmonyBaseColors& colors)
 {

@@ -7,8 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace orvane
-{
+namespace orvane {
 
 // The harmony kinds in the order of the Harmonies window's list, and which of the eight
 // harmony base colours each one shows in its squares.

@@ -9,7 +9,10 @@ constexpr double kGroupLightnessStep = 8.5;
 constexpr int kWheelLightnessStep = 12;
 
 // Steps run toward the middle so that lightness never leaves 0-100.
-int lightnessDirection(double lightness) { return lightness >= kLightnessThreshold ? -1 : 1; }
+int lightnessDirection(double lightness)
+{
+    return lightness >= kLightnessThreshold ? -1 : 1;
+}
 
 void addHue(ColorWorkspace& ws, double degrees)
 {

@@ -14,8 +14,14 @@ namespace orvane {
 using Flag16 = std::int16_t;
 inline constexpr Flag16 kFlagTrue = -1;
 inline constexpr Flag16 kFlagFalse = 0;
-inline bool isSet(Flag16 flag) { return flag != 0; }
-inline Flag16 toFlag(bool value) { return value ? kFlagTrue : kFlagFalse; }
+inline bool isSet(Flag16 flag)
+{
+    return flag != 0;
+}
+inline Flag16 toFlag(bool value)
+{
+    return value ? kFlagTrue : kFlagFalse;
+}
 
 // Indices into ToolVisible, in the order the tool windows are reopened.
 enum ToolWindowIndex { FavoritesTool = 0, HarmoniesTool = 1, HistoryTool = 2, WebPreviewTool = 3 };

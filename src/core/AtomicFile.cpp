@@ -33,7 +33,8 @@ constexpr std::size_t kTemporaryRandomLength = 10;
 
 bool isTemporaryName(std::string_view name)
 {
-    return name.size() == kTemporaryPrefix.size() + kTemporaryRandomLength + kTemporarySuffix.size() &&
+    return name.size() ==
+               kTemporaryPrefix.size() + kTemporaryRandomLength + kTemporarySuffix.size() &&
            name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
 }
 

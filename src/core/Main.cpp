@@ -21,7 +21,10 @@
 
 namespace {
 
-std::filesystem::path toPath(const QString& text) { return std::filesystem::path(text.toStdString()); }
+std::filesystem::path toPath(const QString& text)
+{
+    return std::filesystem::path(text.toStdString());
+}
 
 std::vector<std::string> argumentsAfterProgram(const QStringList& arguments)
 {
@@ -77,8 +80,8 @@ int main(int argc, char* argv[])
     orvane::DesktopShellOpener shell;
     orvane::QtFileDialogBackend dialogs;
     orvane::QtScreenGrabber grabber;
-    orvane::MainWindow window(state,
-                              {programDir, settings, &messages, &shell, &dialogs, &grabber, random});
+    orvane::MainWindow window(
+        state, {programDir, settings, &messages, &shell, &dialogs, &grabber, random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     // Without the Quick Tips, a splash shown now would appear together with the main window
     // anyway, while its window and picture held that window's first paint back.

@@ -11,9 +11,15 @@ SettingsStore::SettingsStore(std::filesystem::path programDir, std::filesystem::
 {
 }
 
-std::filesystem::path SettingsStore::programFile() const { return programDir_ / kSettingsFileName; }
+std::filesystem::path SettingsStore::programFile() const
+{
+    return programDir_ / kSettingsFileName;
+}
 
-std::filesystem::path SettingsStore::userFile() const { return userConfigDir_ / kSettingsFileName; }
+std::filesystem::path SettingsStore::userFile() const
+{
+    return userConfigDir_ / kSettingsFileName;
+}
 
 SettingsStore::LoadResult SettingsStore::load(AppState& state) const
 {

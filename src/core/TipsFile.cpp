@@ -4,8 +4,7 @@
 #include <new>
 #include <system_error>
 
-namespace orvane
-{
+namespace orvane {
 
 std::vector<std::string> parseTips(std::string_view text)
 {

@@ -16,7 +16,10 @@ void recordUndo(AppState& state, ColorValue color)
     state.UndoColors[state.UndoPos] = color;
 }
 
-bool canUndo(const AppState& state) { return state.UndoPos >= 2 && state.UndoPos <= kUndoLastSlot; }
+bool canUndo(const AppState& state)
+{
+    return state.UndoPos >= 2 && state.UndoPos <= kUndoLastSlot;
+}
 
 bool canRedo(const AppState& state)
 {

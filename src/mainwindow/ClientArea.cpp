@@ -4,9 +4,15 @@
 
 namespace orvane {
 
-ClientArea::ClientArea(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+}
 
-void ClientArea::mouseMoveEvent(QMouseEvent*) { emit backgroundHovered(); }
+void ClientArea::mouseMoveEvent(QMouseEvent*)
+{
+    emit backgroundHovered();
+}
 
 void ClientArea::mouseReleaseEvent(QMouseEvent* event)
 {

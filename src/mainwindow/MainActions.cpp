@@ -59,8 +59,8 @@ MainActions::MainActions(QMainWindow* window)
     adjust->addSeparator();
     lighten = addAction(adjust, "Lighten", QStringLiteral("&Lighten"),
                         QKeySequence(Qt::CTRL | Qt::Key_L));
-    darken = addAction(adjust, "Darken", QStringLiteral("&Darken"),
-                       QKeySequence(Qt::CTRL | Qt::Key_D));
+    darken =
+        addAction(adjust, "Darken", QStringLiteral("&Darken"), QKeySequence(Qt::CTRL | Qt::Key_D));
     adjust->addSeparator();
     saturate = addAction(adjust, "Saturate", QStringLiteral("&Saturate"));
     desaturate = addAction(adjust, "Desaturate", QStringLiteral("D&esaturate"));
@@ -74,19 +74,21 @@ MainActions::MainActions(QMainWindow* window)
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     showFavorites = addAction(view, "Show_Favorites", kShowFavoritesCaption,
                               QKeySequence(Qt::CTRL | Qt::Key_F));
-    showHistory = addAction(view, "Show_History", kShowHistoryCaption,
-                            QKeySequence(Qt::CTRL | Qt::Key_H));
-    showHarmonies = addAction(view, "Show_Harmonies", kShowHarmoniesCaption, QKeySequence(Qt::Key_F6));
+    showHistory =
+        addAction(view, "Show_History", kShowHistoryCaption, QKeySequence(Qt::CTRL | Qt::Key_H));
+    showHarmonies =
+        addAction(view, "Show_Harmonies", kShowHarmoniesCaption, QKeySequence(Qt::Key_F6));
     showWebPreview =
         addAction(view, "Show_Web_Preview", kShowWebPreviewCaption, QKeySequence(Qt::Key_F7));
     view->addSeparator();
-    screenColorPicker = addAction(view, "Screen_Color_Picker", QStringLiteral("&Screen Color Picker"),
-                                  QKeySequence(Qt::Key_F3));
+    screenColorPicker = addAction(view, "Screen_Color_Picker",
+                                  QStringLiteral("&Screen Color Picker"), QKeySequence(Qt::Key_F3));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
     onlineHelp = addAction(help, "Online_Help", QStringLiteral("&Help"), QKeySequence(Qt::Key_F1));
-    quickTips = addAction(help, "Quick_Tips", QStringLiteral("&Quick Tips"), QKeySequence(Qt::Key_F2));
+    quickTips =
+        addAction(help, "Quick_Tips", QStringLiteral("&Quick Tips"), QKeySequence(Qt::Key_F2));
     help->addSeparator();
     about = addAction(help, "About", QStringLiteral("&About"));
 
@@ -96,7 +98,8 @@ MainActions::MainActions(QMainWindow* window)
     addToFavoritesMenu->setObjectName(QStringLiteral("AtF"));
     for (int slot = 0; slot < 5; ++slot) {
         const QByteArray name = "AddFav_" + QByteArray::number(slot);
-        addFavorite[slot] = addAction(addToFavoritesMenu, name.constData(), QString::number(slot + 1));
+        addFavorite[slot] =
+            addAction(addToFavoritesMenu, name.constData(), QString::number(slot + 1));
     }
     addToFavoritesSeparator = popmenu->addSeparator();
     selectColor = addAction(popmenu, "Select_Color", QStringLiteral("Select Color"));
@@ -106,9 +109,26 @@ MainActions::MainActions(QMainWindow* window)
 QList<QKeySequence> MainActions::shortcuts() const
 {
     QList<QKeySequence> keys;
-    for (const QAction* action : {openScheme, saveScheme, exit, undo, redo, addToFavorites, copyHex, lighten, darken,
-                                  saturate, desaturate, makeWebsafe, showSpectrumPalette,
-                                  showFavorites, showHistory, showHarmonies, showWebPreview, screenColorPicker, onlineHelp, quickTips,
+    for (const QAction* action : {openScheme,
+                                  saveScheme,
+                                  exit,
+                                  undo,
+                                  redo,
+                                  addToFavorites,
+                                  copyHex,
+                                  lighten,
+                                  darken,
+                                  saturate,
+                                  desaturate,
+                                  makeWebsafe,
+                                  showSpectrumPalette,
+                                  showFavorites,
+                                  showHistory,
+                                  showHarmonies,
+                                  showWebPreview,
+                                  screenColorPicker,
+                                  onlineHelp,
+                                  quickTips,
                                   about}) {
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());

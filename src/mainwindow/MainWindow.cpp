@@ -5,9 +5,10 @@
 #include "core/Favorites.h"
 #include "core/SettingsRecord.h"
 #include "core/UndoHistory.h"
+#include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
-#include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/HuePalette.h"
+#include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
@@ -17,7 +18,6 @@
 #include "toolwindows/HistoryWindow.h"
 #include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
-#include "filedialog/cFileDlg.h"
 #include "webpreview/WebPreviewWindow.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenGrabber.h"
@@ -58,7 +58,10 @@ constexpr int kClientHeight = 306;
 
 const QString kTitle = QStringLiteral("Orvane");
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace
 
@@ -96,8 +99,8 @@ void MainWindow::buildClientArea()
         for (int column = 0; column < 4; ++column) {
             const int index = kGridIndex[row][column];
             auto* swatch = new SwatchWidget(tr("Scheme colour %1").arg(index + 1), clientArea_);
-            swatch->setGeometry(
-                twipsRect(kGridColumns[column], kGridRows[row], kGridSwatchWidth, kGridSwatchHeight));
+            swatch->setGeometry(twipsRect(kGridColumns[column], kGridRows[row], kGridSwatchWidth,
+                                          kGridSwatchHeight));
             swatches_[index] = swatch;
         }
     }
@@ -195,8 +198,8 @@ void MainWindow::buildToolbar()
                                kHideHarmoniesCaption};
     toggles_[HistoryTool] = {actions_->showHistory, toolbarButton(14), kShowHistoryCaption,
                              kHideHistoryCaption};
-    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbarButton(16),
-                                kShowWebPreviewCaption, kHideWebPreviewCaption};
+    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbarButton(16), kShowWebPreviewCaption,
+                                kHideWebPreviewCaption};
     for (const ToolToggle& toggle : toggles_)
         toggle.button->setCheckable(true);
     connect(toolbar_, &QToolBar::actionTriggered, this,
@@ -238,11 +241,14 @@ void MainWindow::connectActions()
     connect(a.saturate, &QAction::triggered, this, [this] { adjustSaturation(kSaturationStep); });
     connect(a.desaturate, &QAction::triggered, this,
             [this] { adjustSaturation(-kSaturationStep); });
-    connect(a.makeWebsafe, &QAction::triggered, this,
-            [this] { adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0); });
+    connect(a.makeWebsafe, &QAction::triggered, this, [this] {
+        adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0);
+    });
     connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
-    connect(a.showFavorites, &QAction::triggered, this, [this] { toggleToolWindow(FavoritesTool); });
-    connect(a.showHarmonies, &QAction::triggered, this, [this] { toggleToolWindow(HarmoniesTool); });
+    connect(a.showFavorites, &QAction::triggered, this,
+            [this] { toggleToolWindow(FavoritesTool); });
+    connect(a.showHarmonies, &QAction::triggered, this,
+            [this] { toggleToolWindow(HarmoniesTool); });
     connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
     connect(a.showWebPreview, &QAction::triggered, this,
             [this] { toggleToolWindow(WebPreviewTool); });
@@ -260,7 +266,8 @@ void MainWindow::connectActions()
         actions_->addToFavoritesSeparator->setVisible(true);
     });
     for (int slot = 0; slot < kFavoriteSlots; ++slot)
-        connect(a.addFavorite[slot], &QAction::triggered, this, [this, slot] { storeFavorite(slot); });
+        connect(a.addFavorite[slot], &QAction::triggered, this,
+                [this, slot] { storeFavorite(slot); });
     connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
     connect(a.popupCopyHex, &QAction::triggered, this, [this] { copyHex(state_.PopupColor); });
 }
@@ -275,11 +282,13 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
         updateUndoActions();
     }
 
-    swatches_[kCurrentSwatch]->setColor(static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
+    swatches_[kCurrentSwatch]->setColor(
+        static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
     valueEntry_->setHexText(qText(WebHexOfChannels(static_cast<int>(roundHalfEven(r)),
                                                    static_cast<int>(roundHalfEven(g)),
                                                    static_cast<int>(roundHalfEven(b)))));
-    valueEntry_->setChannelTexts({qText(channelText(r)), qText(channelText(g)), qText(channelText(b))});
+    valueEntry_->setChannelTexts(
+        {qText(channelText(r)), qText(channelText(g)), qText(channelText(b))});
 
     workspace_.setCurrent(r, g, b);
     const SchemeMode mode =
@@ -363,9 +372,15 @@ void MainWindow::applyPointers()
     spectrum_->setCursor(Qt::CrossCursor);
 }
 
-ColorValue MainWindow::currentColor() const { return swatches_[kCurrentSwatch]->color(); }
+ColorValue MainWindow::currentColor() const
+{
+    return swatches_[kCurrentSwatch]->color();
+}
 
-QString MainWindow::statusText(int panel) const { return statusPanels_[panel - 1]->text(); }
+QString MainWindow::statusText(int panel) const
+{
+    return statusPanels_[panel - 1]->text();
+}
 
 void MainWindow::showColorInStatus(ColorValue color)
 {
@@ -623,7 +638,8 @@ ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
     ToolWindow* window = nullptr;
     switch (tool) {
     case FavoritesTool:
-        favorites_ = new FavoritesWindow(state_, [this] { return currentColor(); }, this);
+        favorites_ = new FavoritesWindow(
+            state_, [this] { return currentColor(); }, this);
         connect(favorites_, &FavoritesWindow::colorChosen, this, &MainWindow::selectColor);
         connect(favorites_, &FavoritesWindow::popupRequested, this,
                 [this](QPoint position) { showPopup(position, false); });
@@ -645,8 +661,9 @@ ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
         window = history_;
         break;
     case WebPreviewTool:
-        webPreview_ = new WebPreviewWindow(state_, [this] { return currentColor(); },
-                                           *environment_.dialogs, *environment_.messages, this);
+        webPreview_ = new WebPreviewWindow(
+            state_, [this] { return currentColor(); }, *environment_.dialogs,
+            *environment_.messages, this);
         connect(webPreview_, &WebPreviewWindow::popupRequested, this,
                 [this](QPoint position) { showPopup(position, true); });
         window = webPreview_;
@@ -744,7 +761,8 @@ void MainWindow::saveScheme()
     collectPersistentState();
     if (!SaveSettings(path, state_)) {
         environment_.messages->warning(
-            this, kTitle, tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
+            this, kTitle,
+            tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
     }
 }
 
@@ -778,7 +796,10 @@ void MainWindow::reportUnreadableScheme(const std::filesystem::path& path)
         tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
 }
 
-QImage MainWindow::GetScreenSnapshot() { return environment_.grabber->grabDesktop(); }
+QImage MainWindow::GetScreenSnapshot()
+{
+    return environment_.grabber->grabDesktop();
+}
 
 void MainWindow::pickScreenColor()
 {

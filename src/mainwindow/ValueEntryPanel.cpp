@@ -86,14 +86,20 @@ QList<QLineEdit*> ValueEntryPanel::boxes() const
     return {hexBox_, channelBoxes_[0], channelBoxes_[1], channelBoxes_[2]};
 }
 
-QString ValueEntryPanel::hexText() const { return hexBox_->text(); }
+QString ValueEntryPanel::hexText() const
+{
+    return hexBox_->text();
+}
 
 std::array<QString, 3> ValueEntryPanel::channelTexts() const
 {
     return {channelBoxes_[0]->text(), channelBoxes_[1]->text(), channelBoxes_[2]->text()};
 }
 
-void ValueEntryPanel::setHexText(const QString& text) { hexBox_->setText(text); }
+void ValueEntryPanel::setHexText(const QString& text)
+{
+    hexBox_->setText(text);
+}
 
 void ValueEntryPanel::setChannelTexts(const std::array<QString, 3>& texts)
 {

@@ -7,11 +7,9 @@
 #include <QScreen>
 #include <QTimer>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 constexpr int kWidth = 360;
 constexpr int kHeight = 240;

@@ -102,7 +102,10 @@ QFont fittingLabelFont(const QSize& labelSize)
     return font;
 }
 
-QString qText(const std::string& text) { return QString::fromStdString(text); }
+QString qText(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 } // namespace
 

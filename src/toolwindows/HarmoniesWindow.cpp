@@ -7,11 +7,9 @@
 #include <QComboBox>
 #include <QMouseEvent>
 
-namespace orvane
-{
+namespace orvane {
 
-namespace
-{
+namespace {
 
 constexpr int kClientWidth = 112;
 constexpr int kClientHeight = 129;

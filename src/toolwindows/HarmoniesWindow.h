@@ -9,15 +9,13 @@
 
 class QComboBox;
 
-namespace orvane
-{
+namespace orvane {
 
 class SwatchWidget;
 
 // Shows the current colour's harmony of the kind chosen in the list as two or three
 // overlapping squares.
-class HarmoniesWindow : public ToolWindow
-{
+class HarmoniesWindow : public ToolWindow {
     Q_OBJECT
 public:
     explicit HarmoniesWindow(AppState& state, QWidget* parent = nullptr);

@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace orvane
-{
+namespace orvane {
 
 TipsWindow::TipsWindow(AppState& state, const std::filesystem::path& tipsFile,
                        const std::function<double()>& random, QWidget* parent)

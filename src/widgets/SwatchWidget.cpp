@@ -41,7 +41,8 @@ void SwatchWidget::setColor(ColorValue color)
 
 void SwatchWidget::updateAccessibleName()
 {
-    setAccessibleName(accessibleLabel_ + QStringLiteral(", ") + QString::fromStdString(HashHex(color_)));
+    setAccessibleName(accessibleLabel_ + QStringLiteral(", ") +
+                      QString::fromStdString(HashHex(color_)));
 }
 
 void SwatchWidget::paintEvent(QPaintEvent*)

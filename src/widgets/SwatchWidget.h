@@ -3,8 +3,8 @@
 #include "colour/ColorValue.h"
 
 #include <QPoint>
-#include <optional>
 #include <QWidget>
+#include <optional>
 
 namespace orvane {
 

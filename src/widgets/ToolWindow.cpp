@@ -13,8 +13,8 @@ namespace orvane {
 std::int16_t pixelsToStoredTwips(int pixels)
 {
     const long twips = static_cast<long>(pixels) * kTwipsPerPixel;
-    return static_cast<std::int16_t>(std::clamp<long>(twips, std::numeric_limits<std::int16_t>::min(),
-                                                      std::numeric_limits<std::int16_t>::max()));
+    return static_cast<std::int16_t>(std::clamp<long>(
+        twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
 }
 
 QPoint ontoNearestScreen(QPoint topLeft)

@@ -8,7 +8,10 @@ namespace orvane {
 // Window layouts and stored positions are in twips: 15 to one logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
-constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int twipsToPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {

@@ -4,10 +4,8 @@
 
 #include <cstdlib>
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 constexpr int kStep = 30; // the Lighten and Darken step the program starts with
 

@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace orvane
-{
-namespace
-{
+namespace orvane {
+namespace {
 
 TEST(CommandLineTest, StartupFileFromArguments)
 {

@@ -34,7 +34,10 @@ int usage()
     return 2;
 }
 
-void printColor(orvane::ColorValue color) { std::printf("%s\n", orvane::WebHex(color).c_str()); }
+void printColor(orvane::ColorValue color)
+{
+    std::printf("%s\n", orvane::WebHex(color).c_str());
+}
 
 } // namespace
 

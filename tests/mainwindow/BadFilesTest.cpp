@@ -195,10 +195,9 @@ TEST_F(BadFilesTest, BadSettingsFilesAtStartLeaveTheDefaultsAndTheProgramStarts)
         SetDefaults(state_);
         AppState expected = state_;
         expected.WebColors[0] = kind == 1 ? 0x44332211 : expected.WebColors[0];
-        const SettingsStore::LoadResult outcome[] = {SettingsStore::LoadResult::Loaded,
-                                                     SettingsStore::LoadResult::Loaded,
-                                                     SettingsStore::LoadResult::NoFile,
-                                                     SettingsStore::LoadResult::Unreadable};
+        const SettingsStore::LoadResult outcome[] = {
+            SettingsStore::LoadResult::Loaded, SettingsStore::LoadResult::Loaded,
+            SettingsStore::LoadResult::NoFile, SettingsStore::LoadResult::Unreadable};
         EXPECT_EQ(SettingsStore(programDir(), userConfigDir()).load(state_), outcome[kind]);
         EXPECT_EQ(recordOf(state_), recordOf(expected));
         createWindow();

@@ -90,9 +90,14 @@ TEST_F(MainWindowTest, AddToFavoritesFillsTheFirstHoleAndReportsAFullPalette)
 TEST_F(MainWindowTest, MenuCaptionsAndShortcuts)
 {
     const std::pair<const char*, const char*> captions[] = {
-        {"Exit", "E&xit"},         {"Undo", "&Undo"},           {"Redo", "Redo"},
-        {"Copy_HEX", "&Copy HEX"}, {"Desaturate", "D&esaturate"}, {"Make_Websafe", "Make &Websafe"},
-        {"Select_Color", "Select Color"}, {"AddFav_0", "1"},
+        {"Exit", "E&xit"},
+        {"Undo", "&Undo"},
+        {"Redo", "Redo"},
+        {"Copy_HEX", "&Copy HEX"},
+        {"Desaturate", "D&esaturate"},
+        {"Make_Websafe", "Make &Websafe"},
+        {"Select_Color", "Select Color"},
+        {"AddFav_0", "1"},
     };
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(action(name)->text(), caption) << name;

@@ -32,8 +32,10 @@ void MainWindowTest::createWindow()
 MainWindowEnvironment MainWindowTest::environment(const std::filesystem::path& programDir,
                                                   const std::filesystem::path& userConfigDir)
 {
-    return {programDir, SettingsStore(programDir, userConfigDir), &messages_, &shell_, &dialogs_,
-            &grabber_, [] { return 0.0; }};
+    return {programDir,        SettingsStore(programDir, userConfigDir),
+            &messages_,        &shell_,
+            &dialogs_,         &grabber_,
+            [] { return 0.0; }};
 }
 
 std::filesystem::path MainWindowTest::programDir() const
@@ -46,14 +48,20 @@ std::filesystem::path MainWindowTest::userConfigDir() const
     return std::filesystem::path(folder_.path().toStdString()) / "config";
 }
 
-ColorValue MainWindowTest::swatchColor(int index) const { return window_->swatch(index)->color(); }
+ColorValue MainWindowTest::swatchColor(int index) const
+{
+    return window_->swatch(index)->color();
+}
 
 std::array<QString, 3> MainWindowTest::channelTexts() const
 {
     return window_->valueEntry()->channelTexts();
 }
 
-QString MainWindowTest::hexText() const { return window_->valueEntry()->hexText(); }
+QString MainWindowTest::hexText() const
+{
+    return window_->valueEntry()->hexText();
+}
 
 QAction* MainWindowTest::action(const char* name) const
 {

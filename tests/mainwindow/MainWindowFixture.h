@@ -3,8 +3,8 @@
 #include "core/AppState.h"
 #include "filedialog/ScriptedBackend.h"
 #include "mainwindow/MainWindow.h"
-#include "support/RecordingMessageBoxes.h"
 #include "support/PreparedScreenGrabber.h"
+#include "support/RecordingMessageBoxes.h"
 #include "support/RecordingShellOpener.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/ToolWindow.h"
@@ -16,7 +16,10 @@
 
 namespace orvane::test {
 
-inline bool isOpen(const ToolWindow* window) { return window != nullptr && window->isVisible(); }
+inline bool isOpen(const ToolWindow* window)
+{
+    return window != nullptr && window->isVisible();
+}
 
 // A fresh state and main window in a temporary program folder, started as the program starts.
 class MainWindowTest : public ::testing::Test {

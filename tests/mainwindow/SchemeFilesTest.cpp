@@ -43,7 +43,8 @@ TEST_F(MainWindowTest, SavingAndOpeningASchemeRestoresItsWindowsColoursAndFavour
     EXPECT_EQ(dialogs_.records[0].defaultExtension, "vrx");
     EXPECT_EQ(dialogs_.records[0].filter, std::string("Orvane File (*.vrx)\0*.vrx\0\0", 27));
     ASSERT_EQ(readBytes(scheme).size(), kRecordSize);
-    EXPECT_FALSE(std::filesystem::exists(programDir() / "myset.cfg")) << "saving a scheme is not exiting";
+    EXPECT_FALSE(std::filesystem::exists(programDir() / "myset.cfg"))
+        << "saving a scheme is not exiting";
 
     // Change everything the scheme holds, then open it again.
     window_->toolWindow(HarmoniesTool)->close();
@@ -61,7 +62,8 @@ TEST_F(MainWindowTest, SavingAndOpeningASchemeRestoresItsWindowsColoursAndFavour
     ASSERT_TRUE(isOpen(window_->toolWindow(HarmoniesTool)));
     EXPECT_EQ(window_->toolWindow(HarmoniesTool)->pos(), QPoint(150, 90));
     EXPECT_EQ(action("Show_History")->text(), "Show &History");
-    EXPECT_EQ(state_.FavColors, (std::array<ColorValue, 5>{0x0000FF, kNoColor, kNoColor, 0, kNoColor}));
+    EXPECT_EQ(state_.FavColors,
+              (std::array<ColorValue, 5>{0x0000FF, kNoColor, kNoColor, 0, kNoColor}));
     EXPECT_EQ(window_->currentColor(), firstSwatch);
     EXPECT_EQ(state_.UndoPos, undoPos + 1) << "the scheme's colour is recorded for undo";
 }

@@ -44,7 +44,8 @@ TEST_F(MainWindowTest, ExitStoresTheFirstSwatchAndKeepsAnythingAfterTheRecord)
     const auto file = programDir() / "myset.cfg";
     std::vector<std::uint8_t> longer(100, 0x5A);
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(longer.data()), static_cast<std::streamsize>(longer.size()));
+        .write(reinterpret_cast<const char*>(longer.data()),
+               static_cast<std::streamsize>(longer.size()));
 
     window_->SetAll(255, 0, 0, false);
     window_->close();

@@ -18,7 +18,10 @@ namespace orvane::test {
 namespace {
 
 // Geometry in the main window's client area, in pixels.
-QRect swatchRect(MainWindow& window, int index) { return window.swatch(index)->geometry(); }
+QRect swatchRect(MainWindow& window, int index)
+{
+    return window.swatch(index)->geometry();
+}
 
 } // namespace
 

@@ -12,7 +12,10 @@ namespace orvane::test {
 
 namespace {
 
-ColorValue nthColor(int n) { return MakeColor(n, 255 - n, (n * 7) % 256); }
+ColorValue nthColor(int n)
+{
+    return MakeColor(n, 255 - n, (n * 7) % 256);
+}
 
 } // namespace
 

@@ -7,7 +7,10 @@
 #include <vector>
 
 // Lets failures show texts rather than bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace orvane::test {
 
