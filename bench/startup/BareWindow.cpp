@@ -2,7 +2,7 @@
 // reports its first paint exactly as Orvane does, so that Orvane's start-up can be stated
 // relative to what Qt itself needs on the same machine.
 
-#include "mainwindow/FirstPaintReport.h"
+#include "app/FirstPaintReporter.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -97,28 +97,28 @@ std::string channelText(double value)
     return text;
 }
 
-std::string HashHex(ColorValue value)
+std::string hashHex(ColorValue value)
 {
     return "#" + WebHex(value);
 }
 
-std::string StatusHex(ColorValue value)
+std::string statusHex(ColorValue value)
 {
     return "HEX: #" + WebHex(value);
 }
 
-std::string DottedRgb(ColorValue value)
+std::string dottedRgb(ColorValue value)
 {
     const RgbChannels c = SplitColor(value);
     return std::to_string(c.red) + "." + std::to_string(c.green) + "." + std::to_string(c.blue);
 }
 
-std::string StatusRgb(ColorValue value)
+std::string statusRgb(ColorValue value)
 {
-    return "RGB: " + DottedRgb(value);
+    return "RGB: " + dottedRgb(value);
 }
 
-std::string CommaRgb(ColorValue value)
+std::string commaRgb(ColorValue value)
 {
     const RgbChannels c = SplitColor(value);
     return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);

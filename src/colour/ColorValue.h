@@ -68,10 +68,10 @@ double channelValue(std::string_view text);
 // The decimal text of a channel's value, without leading zeros ("51", "7").
 std::string channelText(double value);
 
-std::string HashHex(ColorValue value);   // "#FF8000"
-std::string StatusHex(ColorValue value); // "HEX: #FF8000"
-std::string StatusRgb(ColorValue value); // "RGB: 255.128.0"
-std::string DottedRgb(ColorValue value); // "255.128.0"
-std::string CommaRgb(ColorValue value);  // "255,128,0"
+std::string hashHex(ColorValue value);   // "#FF8000"
+std::string statusHex(ColorValue value); // "HEX: #FF8000"
+std::string statusRgb(ColorValue value); // "RGB: 255.128.0"
+std::string dottedRgb(ColorValue value); // "255.128.0"
+std::string commaRgb(ColorValue value);  // "255,128,0"
 
 } // namespace orvane

@@ -7,8 +7,8 @@
 #include "core/UndoHistory.h"
 #include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
-#include "mainwindow/HuePalette.h"
 #include "mainwindow/ShortcutPassThrough.h"
+#include "mainwindow/SpectrumPalette.h"
 #include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
@@ -129,11 +129,11 @@ void MainWindow::buildClientArea()
     connect(webSafe_, &WebSafePalette::cellPressed, this,
             [this](int cell) { selectColor(webSafe_->cellColor(cell)); });
 
-    spectrum_ = new HuePalette(clientArea_);
-    spectrum_->move(paletteRect.topLeft());
-    spectrum_->hide();
-    connect(spectrum_, &HuePalette::colorHovered, this, &MainWindow::previewColor);
-    connect(spectrum_, &HuePalette::colorPressed, this, &MainWindow::selectColor);
+    spectrumPalette_ = new SpectrumPalette(clientArea_);
+    spectrumPalette_->move(paletteRect.topLeft());
+    spectrumPalette_->hide();
+    connect(spectrumPalette_, &SpectrumPalette::colorHovered, this, &MainWindow::previewColor);
+    connect(spectrumPalette_, &SpectrumPalette::colorPressed, this, &MainWindow::selectColor);
 
     valueEntry_ = new ValueEntryPanel(clientArea_);
     valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
@@ -312,7 +312,7 @@ void MainWindow::Web_Tsb_Show()
     // The spectrum is 21,600 pixels, each through the HSL conversion, and at start it is hidden
     // behind the web-safe grid: its drawing need not hold up the window's first appearance.
     spectrumPending_ = true;
-    if (!spectrum_->isHidden())
+    if (!spectrumPalette_->isHidden())
         drawPendingSpectrum();
 }
 
@@ -326,9 +326,9 @@ void MainWindow::drawPendingSpectrum()
     ColorWorkspace scratch;
     for (int x = 0; x < kSpectrumDrawnWidth; ++x) {
         for (int row = 0; row < kSpectrumDrawnHeight; ++row)
-            spectrum_->setPixelColor(x, row, spectrumPixelColor(scratch, x, row));
+            spectrumPalette_->setPixelColor(x, row, spectrumPixelColor(scratch, x, row));
     }
-    spectrum_->update();
+    spectrumPalette_->update();
 }
 
 void MainWindow::startUp()
@@ -369,7 +369,7 @@ void MainWindow::applyPointers()
     for (int index = 0; index < kSchemeSwatchCount; ++index)
         swatches_[index]->setCursor(Qt::PointingHandCursor);
     webSafe_->setCursor(Qt::CrossCursor);
-    spectrum_->setCursor(Qt::CrossCursor);
+    spectrumPalette_->setCursor(Qt::CrossCursor);
 }
 
 ColorValue MainWindow::currentColor() const
@@ -384,8 +384,8 @@ QString MainWindow::statusText(int panel) const
 
 void MainWindow::showColorInStatus(ColorValue color)
 {
-    statusPanels_[0]->setText(qText(StatusRgb(color)));
-    statusPanels_[1]->setText(qText(StatusHex(color)));
+    statusPanels_[0]->setText(qText(statusRgb(color)));
+    statusPanels_[1]->setText(qText(statusHex(color)));
 }
 
 void MainWindow::selectColor(ColorValue color)
@@ -422,7 +422,7 @@ void MainWindow::hoverSwatch(int index)
 {
     SwatchWidget* swatch = swatches_[index];
     showColorInStatus(swatch->color());
-    swatch->setToolTip(qText(HashHex(swatch->color())));
+    swatch->setToolTip(qText(hashHex(swatch->color())));
 }
 
 void MainWindow::releaseSwatch(int index, Qt::MouseButton button, QPoint position)
@@ -543,7 +543,7 @@ void MainWindow::toggleSpectrumPalette()
     if (showSpectrum)
         drawPendingSpectrum();
     toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
-    spectrum_->setVisible(showSpectrum);
+    spectrumPalette_->setVisible(showSpectrum);
 }
 
 void MainWindow::toolbarButtonClicked(int number)
@@ -640,21 +640,21 @@ ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
     case FavoritesTool:
         favorites_ = new FavoritesWindow(
             state_, [this] { return currentColor(); }, this);
-        connect(favorites_, &FavoritesWindow::colorChosen, this, &MainWindow::selectColor);
+        connect(favorites_, &FavoritesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
         connect(favorites_, &FavoritesWindow::popupRequested, this,
                 [this](QPoint position) { showPopup(position, false); });
         window = favorites_;
         break;
     case HarmoniesTool:
         harmonies_ = new HarmoniesWindow(state_, this);
-        connect(harmonies_, &HarmoniesWindow::colorChosen, this, &MainWindow::selectColor);
+        connect(harmonies_, &HarmoniesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
         connect(harmonies_, &HarmoniesWindow::popupRequested, this,
                 [this](QPoint position) { showPopup(position, true); });
         window = harmonies_;
         break;
     case HistoryTool:
         history_ = new HistoryWindow(state_, this);
-        connect(history_, &HistoryWindow::colorChosen, this, [this](ColorValue color) {
+        connect(history_, &HistoryWindow::colorChosenWithoutUndo, this, [this](ColorValue color) {
             const RgbChannels c = SplitColor(color);
             SetAll(c.red, c.green, c.blue, true);
         });

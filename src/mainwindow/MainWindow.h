@@ -30,7 +30,7 @@ class MessageBoxes;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
-class HuePalette;
+class SpectrumPalette;
 class SwatchWidget;
 class ValueEntryPanel;
 class WebPreviewWindow;
@@ -164,7 +164,7 @@ private:
     QFrame* wheelFrame_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     WebSafePalette* webSafe_ = nullptr;
-    HuePalette* spectrum_ = nullptr;
+    SpectrumPalette* spectrumPalette_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
     bool spectrumPending_ = false;
     bool painted_ = false;

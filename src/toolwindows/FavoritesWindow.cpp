@@ -190,9 +190,9 @@ void FavoritesWindow::SetFavX(int index)
         labels_[index]->setText(QStringLiteral("...,...,...\n#......"));
     } else {
         swatch->setColor(color);
-        swatch->setAccessibleName(name + QStringLiteral(", ") + qText(HashHex(color)));
-        labels_[index]->setText(qText(DottedRgb(color)) + QLatin1Char('\n') +
-                                qText(HashHex(color)));
+        swatch->setAccessibleName(name + QStringLiteral(", ") + qText(hashHex(color)));
+        labels_[index]->setText(qText(dottedRgb(color)) + QLatin1Char('\n') +
+                                qText(hashHex(color)));
     }
     updateCursor(index);
 }
@@ -217,7 +217,7 @@ void FavoritesWindow::swatchReleased(int index, Qt::MouseButton button, QPoint p
     if (color < 0)
         return;
     if (button == Qt::LeftButton) {
-        emit colorChosen(color);
+        emit colorChosenWithUndo(color);
     } else if (button == Qt::RightButton) {
         state_.PopupColor = color;
         emit popupRequested(swatches_[index]->mapToGlobal(position));

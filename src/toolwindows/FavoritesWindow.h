@@ -31,7 +31,7 @@ public:
 
 signals:
     // A favourite was chosen as the current colour (recorded for undo).
-    void colorChosen(orvane::ColorValue color);
+    void colorChosenWithUndo(orvane::ColorValue color);
     // PopupColor is set; the popup should open at this point without its favourites submenu.
     void popupRequested(QPoint globalPosition);
 

@@ -44,7 +44,7 @@ HarmoniesWindow::HarmoniesWindow(AppState& state, QWidget* parent)
         square->setDraggable(false);
         square->installEventFilter(this);
         connect(square, &SwatchWidget::hovered, this,
-                [square] { square->setToolTip(QString::fromStdString(HashHex(square->color()))); });
+                [square] { square->setToolTip(QString::fromStdString(hashHex(square->color()))); });
         connect(square, &SwatchWidget::released, this,
                 [this, index](Qt::MouseButton button, QPoint position) {
                     releaseSquare(index, button, position);
@@ -74,7 +74,7 @@ bool HarmoniesWindow::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (SwatchWidget* square : squares_) {
             if (watched == square) {
-                emit colorChosen(square->color());
+                emit colorChosenWithUndo(square->color());
                 return true;
             }
         }

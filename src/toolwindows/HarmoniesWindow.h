@@ -25,7 +25,7 @@ public:
 
 signals:
     // A square was double-clicked: its colour should become current (recorded for undo).
-    void colorChosen(orvane::ColorValue color);
+    void colorChosenWithUndo(orvane::ColorValue color);
     // PopupColor is set; the main window's popup should open at this point.
     void popupRequested(QPoint globalPosition);
 

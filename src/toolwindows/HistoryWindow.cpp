@@ -53,7 +53,7 @@ HistoryWindow::HistoryWindow(AppState& state, QWidget* parent)
     selectButton_->setGeometry(twipsRect(0, 1560, 1680, 360));
     selectButton_->setAccessibleName(tr("Make the previewed colour current"));
     connect(selectButton_, &QPushButton::clicked, this,
-            [this] { emit colorChosen(preview_->color()); });
+            [this] { emit colorChosenWithoutUndo(preview_->color()); });
 
     lastFocusWindow_ = QGuiApplication::focusWindow();
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
@@ -70,7 +70,7 @@ void HistoryWindow::rebuildList()
         const ColorValue color = state_.UndoColors[slot];
         if (color < 0)
             break;
-        list_->addItem(QString::fromStdString(CommaRgb(color)), color);
+        list_->addItem(QString::fromStdString(commaRgb(color)), color);
     }
     list_->setCurrentIndex(list_->count() - 1);
     selectButton_->setEnabled(list_->count() > 0);

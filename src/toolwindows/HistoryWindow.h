@@ -27,7 +27,7 @@ public:
 
 signals:
     // The previewed colour should become current without a new undo entry.
-    void colorChosen(orvane::ColorValue color);
+    void colorChosenWithoutUndo(orvane::ColorValue color);
 
 protected:
     void showEvent(QShowEvent* event) override;

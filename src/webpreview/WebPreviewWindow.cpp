@@ -167,9 +167,9 @@ public:
     void setColor(ColorValue color)
     {
         color_ = color;
-        const QString hashHex = qText(HashHex(color));
-        setAccessibleName(label_ + QStringLiteral(", ") + hashHex);
-        setToolTip(hashHex);
+        const QString colorText = qText(hashHex(color));
+        setAccessibleName(label_ + QStringLiteral(", ") + colorText);
+        setToolTip(colorText);
         update();
     }
 
@@ -397,8 +397,8 @@ void WebPreviewWindow::showColor(ColorValue color)
         panel->setText(text);
         panel->setAccessibleDescription(text);
     };
-    show(statusRgb_, qText(StatusRgb(color)));
-    show(statusHex_, qText(StatusHex(color)));
+    show(statusRgb_, qText(statusRgb(color)));
+    show(statusHex_, qText(statusHex(color)));
 }
 
 void WebPreviewWindow::elementReleased(Element& element, Qt::MouseButton button, QPoint position)

@@ -8,7 +8,7 @@ QMimeData* makeColorMime(ColorValue color)
 {
     auto* mime = new QMimeData;
     mime->setData(kColorMimeType, QByteArray::number(color));
-    mime->setText(QString::fromStdString(HashHex(color)));
+    mime->setText(QString::fromStdString(hashHex(color)));
     return mime;
 }
 

@@ -42,7 +42,7 @@ void SwatchWidget::setColor(ColorValue color)
 void SwatchWidget::updateAccessibleName()
 {
     setAccessibleName(accessibleLabel_ + QStringLiteral(", ") +
-                      QString::fromStdString(HashHex(color_)));
+                      QString::fromStdString(hashHex(color_)));
 }
 
 void SwatchWidget::paintEvent(QPaintEvent*)

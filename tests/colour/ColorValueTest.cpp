@@ -25,11 +25,11 @@ TEST(ColorValueTest, TextFormsOfKnownColours)
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SplitColor(row.value), row.channels) << row.webHex;
-        EXPECT_EQ(HashHex(row.value), "#" + row.webHex);
-        EXPECT_EQ(StatusHex(row.value), "HEX: #" + row.webHex);
-        EXPECT_EQ(StatusRgb(row.value), "RGB: " + row.dottedRgb);
-        EXPECT_EQ(DottedRgb(row.value), row.dottedRgb);
-        EXPECT_EQ(CommaRgb(row.value), row.commaRgb);
+        EXPECT_EQ(hashHex(row.value), "#" + row.webHex);
+        EXPECT_EQ(statusHex(row.value), "HEX: #" + row.webHex);
+        EXPECT_EQ(statusRgb(row.value), "RGB: " + row.dottedRgb);
+        EXPECT_EQ(dottedRgb(row.value), row.dottedRgb);
+        EXPECT_EQ(commaRgb(row.value), row.commaRgb);
     }
 }
 

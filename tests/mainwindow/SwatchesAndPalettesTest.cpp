@@ -2,7 +2,7 @@
 
 #include "colour/ColorWorkspace.h"
 #include "colour/Palettes.h"
-#include "mainwindow/HuePalette.h"
+#include "mainwindow/SpectrumPalette.h"
 #include "mainwindow/WebSafePalette.h"
 #include "widgets/ColorMime.h"
 #include "widgets/SwatchWidget.h"
@@ -39,10 +39,10 @@ TEST_F(MainWindowTest, SwatchHoverClickAndPopup)
 {
     SwatchWidget* five = window_->swatch(5);
     const ColorValue color = five->color();
-    const QString hash = QString::fromStdString(HashHex(color));
+    const QString hash = QString::fromStdString(hashHex(color));
 
     QTest::mouseMove(five, QPoint(10, 10));
-    EXPECT_EQ(window_->statusText(1), QString::fromStdString(StatusRgb(color)));
+    EXPECT_EQ(window_->statusText(1), QString::fromStdString(statusRgb(color)));
     EXPECT_EQ(window_->statusText(2), "HEX: " + hash);
     EXPECT_EQ(five->toolTip(), hash);
     EXPECT_TRUE(five->accessibleName().endsWith(hash));
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
 TEST_F(MainWindowTest, SpectrumToggleAndPick)
 {
     QAction* toggle = action("Show_Spectrum_Palette");
-    auto* spectrum = window_->findChild<HuePalette*>("Picture4");
+    auto* spectrum = window_->findChild<SpectrumPalette*>("Picture4");
     EXPECT_FALSE(spectrum->isVisible());
 
     toggle->trigger();

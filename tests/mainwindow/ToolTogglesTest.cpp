@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, HistorySelectionAndHarmoniesFollowTheCurrentColour)
 
     auto* history = static_cast<HistoryWindow*>(window_->toolWindow(HistoryTool));
     const int undoPos = state_.UndoPos;
-    emit history->colorChosen(MakeColor(51, 35, 231));
+    emit history->colorChosenWithoutUndo(MakeColor(51, 35, 231));
     EXPECT_EQ(window_->currentColor(), MakeColor(51, 35, 231));
     EXPECT_EQ(state_.UndoPos, undoPos) << "choosing from the history records nothing";
     EXPECT_TRUE(action("Undo")->isEnabled());

@@ -36,7 +36,8 @@ protected:
         window_->placeAtStoredPosition();
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.data()));
-        chosen_ = std::make_unique<QSignalSpy>(window_.data(), &FavoritesWindow::colorChosen);
+        chosen_ =
+            std::make_unique<QSignalSpy>(window_.data(), &FavoritesWindow::colorChosenWithUndo);
     }
 
     SwatchWidget* slot(int index) const

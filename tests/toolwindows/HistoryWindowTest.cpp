@@ -95,7 +95,7 @@ TEST_F(HistoryWindowTest, SelectColorHandsOnThePreviewAndLeavesTheHistoryAlone)
     open();
     const auto colorsBefore = state_.UndoColors;
     const auto positionBefore = state_.UndoPos;
-    QSignalSpy chosen(window_.data(), &HistoryWindow::colorChosen);
+    QSignalSpy chosen(window_.data(), &HistoryWindow::colorChosenWithoutUndo);
 
     list()->setCurrentIndex(1);
     QTest::mouseClick(window_->findChild<QPushButton*>("Command1"), Qt::LeftButton);

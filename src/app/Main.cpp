@@ -1,11 +1,11 @@
 // The entry routine: builds the shared state, reads the settings, shows the splash, offers the
 // Quick Tips and starts the main window.
 
+#include "app/FirstPaintReporter.h"
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/SettingsStore.h"
 #include "filedialog/QtFileDialogBackend.h"
-#include "mainwindow/FirstPaintReport.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"

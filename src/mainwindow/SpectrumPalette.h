@@ -8,12 +8,12 @@
 
 namespace orvane {
 
-// The hue-against-lightness picture. It keeps its drawing in an image, so it repaints itself
-// after being covered; its undrawn last column and row show the window colour.
-class HuePalette : public QWidget {
+// The spectrum palette: hue against lightness. It keeps its drawing in an image, so it repaints
+// itself after being covered; its undrawn last column and row show the window colour.
+class SpectrumPalette : public QWidget {
     Q_OBJECT
 public:
-    explicit HuePalette(QWidget* parent = nullptr);
+    explicit SpectrumPalette(QWidget* parent = nullptr);
 
     // Draws into the picture; call update() once the drawing is done.
     void setPixelColor(int x, int y, ColorValue color);

@@ -1,4 +1,4 @@
-#include "mainwindow/HuePalette.h"
+#include "mainwindow/SpectrumPalette.h"
 
 #include "colour/Palettes.h"
 
@@ -7,7 +7,7 @@
 
 namespace orvane {
 
-HuePalette::HuePalette(QWidget* parent)
+SpectrumPalette::SpectrumPalette(QWidget* parent)
     : QWidget(parent), image_(kPaletteWidth, kPaletteHeight, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("Picture4"));
@@ -17,13 +17,13 @@ HuePalette::HuePalette(QWidget* parent)
     image_.fill(palette().color(QPalette::Window));
 }
 
-void HuePalette::setPixelColor(int x, int y, ColorValue color)
+void SpectrumPalette::setPixelColor(int x, int y, ColorValue color)
 {
     const RgbChannels c = SplitColor(color);
     image_.setPixel(x, y, qRgb(c.red, c.green, c.blue));
 }
 
-std::optional<ColorValue> HuePalette::pixelColor(QPoint position) const
+std::optional<ColorValue> SpectrumPalette::pixelColor(QPoint position) const
 {
     if (!image_.valid(position))
         return std::nullopt;
@@ -31,19 +31,19 @@ std::optional<ColorValue> HuePalette::pixelColor(QPoint position) const
     return MakeColor(qRed(pixel), qGreen(pixel), qBlue(pixel));
 }
 
-void HuePalette::paintEvent(QPaintEvent*)
+void SpectrumPalette::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, image_);
 }
 
-void HuePalette::mouseMoveEvent(QMouseEvent* event)
+void SpectrumPalette::mouseMoveEvent(QMouseEvent* event)
 {
     if (const auto color = pixelColor(event->position().toPoint()))
         emit colorHovered(*color);
 }
 
-void HuePalette::mousePressEvent(QMouseEvent* event)
+void SpectrumPalette::mousePressEvent(QMouseEvent* event)
 {
     if (const auto color = pixelColor(event->position().toPoint()))
         emit colorPressed(*color);
