@@ -2,8 +2,8 @@
 
 #include "filedialog/FileFilter.h"
 #include "filedialog/SelectionText.h"
+#include "widgets/QtConversions.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,22 +16,12 @@ namespace orvane {
 
 namespace {
 
-// Paths travel as the bytes the file system uses, names and titles as UTF-8.
-QString pathFrom(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-std::string pathTo(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 // One filter entry as QFileDialog reads it: the patterns in the last parentheses, separated by
 // spaces. "*.*" means every file to the classic dialog, but only names with a dot to Qt.
 QString nameFilter(const FilterPair& pair)
 {
-    QString description = QString::fromStdString(pair.description);
-    const QString pattern = QString::fromStdString(pair.pattern);
+    QString description = qText(pair.description);
+    const QString pattern = qText(pair.pattern);
     QStringList patterns = pattern.split(u';', Qt::SkipEmptyParts);
     for (QString& one : patterns) {
         one = one.trimmed();
@@ -67,7 +57,7 @@ QWidget* QtFileDialogBackend::ownerOf(const DialogRecord& record)
 
 void QtFileDialogBackend::configureDialog(QFileDialog& dialog, const DialogRecord& record)
 {
-    dialog.setWindowTitle(QString::fromStdString(record.title));
+    dialog.setWindowTitle(qText(record.title));
     if (record.kind == DialogKind::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -82,7 +72,7 @@ void QtFileDialogBackend::configureDialog(QFileDialog& dialog, const DialogRecor
         else
             dialog.setFileMode(QFileDialog::AnyFile);
     }
-    dialog.setDefaultSuffix(QString::fromStdString(record.defaultExtension));
+    dialog.setDefaultSuffix(qText(record.defaultExtension));
 
     const QStringList filters = nameFilters(record.filter);
     if (!filters.isEmpty()) {
@@ -93,12 +83,12 @@ void QtFileDialogBackend::configureDialog(QFileDialog& dialog, const DialogRecor
 
     // After a first choice the start folder is the chosen file itself: start in its folder.
     if (!record.initialDirectory.empty()) {
-        const QFileInfo start(pathFrom(record.initialDirectory));
+        const QFileInfo start(pathToQString(record.initialDirectory));
         dialog.setDirectory(start.exists() && !start.isDir() ? start.absolutePath()
                                                              : start.filePath());
     }
     if (!record.fileName.empty())
-        dialog.selectFile(pathFrom(record.fileName));
+        dialog.selectFile(pathToQString(record.fileName));
 }
 
 std::optional<DialogChoice> QtFileDialogBackend::run(const DialogRecord& record)
@@ -113,10 +103,10 @@ std::optional<DialogChoice> QtFileDialogBackend::run(const DialogRecord& record)
 
     std::vector<std::filesystem::path> files;
     for (const QString& file : selected)
-        files.emplace_back(pathTo(file));
+        files.emplace_back(pathFromQString(file));
     DialogChoice choice;
     choice.fileName = selectionText(files);
-    choice.fileTitle = pathTo(QFileInfo(selected.first()).fileName());
+    choice.fileTitle = pathFromQString(QFileInfo(selected.first()).fileName());
     const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     choice.filterIndex = filter >= 0 ? static_cast<std::int32_t>(filter + 1) : record.filterIndex;
     choice.flags = record.flags;
@@ -151,7 +141,7 @@ std::optional<std::string> QtFileDialogBackend::specialFolder(int folderId)
     const QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty())
         return std::nullopt;
-    return pathTo(path);
+    return pathFromQString(path);
 }
 
 } // namespace orvane

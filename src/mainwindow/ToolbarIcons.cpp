@@ -1,8 +1,9 @@
 #include "mainwindow/ToolbarIcons.h"
 
+#include "widgets/DrawnIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QPolygonF>
 #include <cmath>
 #include <numbers>
@@ -123,14 +124,8 @@ void drawMagnifier(QPainter& painter)
     painter.drawLine(QPointF(19, 19), QPointF(28, 28));
 }
 
-} // namespace
-
-QIcon toolbarIcon(ToolbarPicture picture)
+void paintPicture(QPainter& painter, ToolbarPicture picture)
 {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(40, 40, 40), 1));
     switch (picture) {
     case ToolbarPicture::Open:
@@ -176,8 +171,13 @@ QIcon toolbarIcon(ToolbarPicture picture)
         drawPage(painter);
         break;
     }
-    painter.end();
-    return QIcon(pixmap);
+}
+
+} // namespace
+
+QIcon toolbarIcon(ToolbarPicture picture)
+{
+    return drawnIcon(kSize, [picture](QPainter& painter) { paintPicture(painter, picture); });
 }
 
 } // namespace orvane

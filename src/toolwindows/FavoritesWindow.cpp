@@ -1,5 +1,7 @@
 #include "toolwindows/FavoritesWindow.h"
 
+#include "widgets/DrawnIcon.h"
+#include "widgets/QtConversions.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
@@ -64,27 +66,21 @@ protected:
     }
 };
 
-// A small cross drawn pixel by pixel, so that it stays sharp at any scale.
-QIcon crossIcon(const QColor& ink)
+// A small cross drawn pixel by pixel in device pixels, its strokes one pixel thicker at each
+// scale, so that it stays sharp.
+void paintCross(QPainter& painter, const QColor& ink)
 {
-    QIcon icon;
-    for (int scale = 1; scale <= 2; ++scale) {
-        const int size = kCrossSize * scale;
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setPen(QPen(ink, 0));
-        for (int offset = 0; offset <= scale; ++offset) {
-            painter.drawLine(offset, 0, size - 1, size - 1 - offset);
-            painter.drawLine(0, offset, size - 1 - offset, size - 1);
-            painter.drawLine(offset, size - 1, size - 1, offset);
-            painter.drawLine(0, size - 1 - offset, size - 1 - offset, 0);
-        }
-        painter.end();
-        pixmap.setDevicePixelRatio(scale);
-        icon.addPixmap(pixmap);
+    const int scale = static_cast<int>(painter.device()->devicePixelRatio());
+    const int size = kCrossSize * scale;
+    painter.scale(1.0 / scale, 1.0 / scale);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(ink, 0));
+    for (int offset = 0; offset <= scale; ++offset) {
+        painter.drawLine(offset, 0, size - 1, size - 1 - offset);
+        painter.drawLine(0, offset, size - 1 - offset, size - 1);
+        painter.drawLine(offset, size - 1, size - 1, offset);
+        painter.drawLine(0, size - 1 - offset, size - 1 - offset, 0);
     }
-    return icon;
 }
 
 // A fixed-pitch font small enough that the widest value fits the label in two lines.
@@ -100,11 +96,6 @@ QFont fittingLabelFont(const QSize& labelSize)
             break;
     }
     return font;
-}
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -151,7 +142,8 @@ void FavoritesWindow::buildSlot(int index, const QFont& labelFont)
     auto* clear = new QToolButton(this);
     clear->setObjectName(QStringLiteral("Command1_") + number);
     clear->setGeometry(twipsRect(930, top, 210, 210));
-    clear->setIcon(crossIcon(clear->palette().color(QPalette::ButtonText)));
+    const QColor ink = clear->palette().color(QPalette::ButtonText);
+    clear->setIcon(drawnIcon(kCrossSize, [ink](QPainter& painter) { paintCross(painter, ink); }));
     clear->setIconSize(QSize(kCrossSize, kCrossSize));
     clear->setToolTip(tr("Clear this favorite"));
     clear->setAccessibleName(tr("Clear favorite %1").arg(index + 1));

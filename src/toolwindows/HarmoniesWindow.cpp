@@ -1,6 +1,7 @@
 #include "toolwindows/HarmoniesWindow.h"
 
 #include "colour/Harmonies.h"
+#include "widgets/QtConversions.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
@@ -44,7 +45,7 @@ HarmoniesWindow::HarmoniesWindow(AppState& state, QWidget* parent)
         square->setDraggable(false);
         square->installEventFilter(this);
         connect(square, &SwatchWidget::hovered, this,
-                [square] { square->setToolTip(QString::fromStdString(hashHex(square->color()))); });
+                [square] { square->setToolTip(qText(hashHex(square->color()))); });
         connect(square, &SwatchWidget::released, this,
                 [this, index](Qt::MouseButton button, QPoint position) {
                     releaseSquare(index, button, position);

@@ -1,5 +1,6 @@
 #include "toolwindows/HistoryWindow.h"
 
+#include "widgets/QtConversions.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
@@ -70,7 +71,7 @@ void HistoryWindow::rebuildList()
         const ColorValue color = state_.UndoColors[slot];
         if (color < 0)
             break;
-        list_->addItem(QString::fromStdString(commaRgb(color)), color);
+        list_->addItem(qText(commaRgb(color)), color);
     }
     list_->setCurrentIndex(list_->count() - 1);
     selectButton_->setEnabled(list_->count() > 0);

@@ -4,10 +4,11 @@
 #include "filedialog/cFileDlg.h"
 #include "webpreview/WebPage.h"
 #include "widgets/ColorMime.h"
+#include "widgets/DrawnIcon.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtConversions.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -40,17 +41,6 @@ constexpr int kFirstText = 4;
 constexpr ColorValue kResetPage = 0xFFFFFF;
 constexpr ColorValue kResetPanel = 0xC0C0C0;
 constexpr ColorValue kResetText = 0x000000;
-
-QColor toQColor(ColorValue color)
-{
-    const RgbChannels c = SplitColor(color);
-    return QColor(c.red, c.green, c.blue);
-}
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // The page was designed in Tahoma; where it is missing the closest sans-serif family stands in.
 QFont pageFont(double points, bool bold, bool underline = false)
@@ -128,23 +118,6 @@ protected:
         drawFitted(painter, contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, text());
     }
 };
-
-// Drawn at two scales so that the picture stays sharp on dense screens.
-QIcon drawnIcon(void (*paint)(QPainter&))
-{
-    QIcon icon;
-    for (int scale = 1; scale <= 2; ++scale) {
-        QPixmap pixmap(kIconSize * scale, kIconSize * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        paint(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
 
 } // namespace
 
@@ -243,10 +216,12 @@ void WebPreviewWindow::buildToolbar()
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
 
-    QAction* save = toolbar->addAction(drawnIcon(paintSavePicture), tr("Save As Web Page"));
+    QAction* save =
+        toolbar->addAction(drawnIcon(kIconSize, paintSavePicture), tr("Save As Web Page"));
     save->setObjectName(QStringLiteral("Toolbar1_1"));
     connect(save, &QAction::triggered, this, &WebPreviewWindow::saveAsWebPage);
-    QAction* reset = toolbar->addAction(drawnIcon(paintResetPicture), tr("Reset Colors"));
+    QAction* reset =
+        toolbar->addAction(drawnIcon(kIconSize, paintResetPicture), tr("Reset Colors"));
     reset->setObjectName(QStringLiteral("Toolbar1_2"));
     connect(reset, &QAction::triggered, this, &WebPreviewWindow::resetColors);
     for (QAction* action : {save, reset})
@@ -370,9 +345,9 @@ void WebPreviewWindow::saveAsWebPage()
         return;
     const std::string page = buildWebPage(webPageColorsFrom(elementColors()));
     if (!writeFileAtomically(fileName, page))
-        messages_.warning(this, tr("Orvane"),
-                          tr("The web page could not be saved to %1.")
-                              .arg(QFile::decodeName(QByteArray::fromStdString(fileName))));
+        messages_.warning(
+            this, tr("Orvane"),
+            tr("The web page could not be saved to %1.").arg(pathToQString(fileName)));
 }
 
 void WebPreviewWindow::closeEvent(QCloseEvent* event)

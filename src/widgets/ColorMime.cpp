@@ -1,5 +1,7 @@
 #include "widgets/ColorMime.h"
 
+#include "widgets/QtConversions.h"
+
 #include <QMimeData>
 
 namespace orvane {
@@ -8,7 +10,7 @@ QMimeData* makeColorMime(ColorValue color)
 {
     auto* mime = new QMimeData;
     mime->setData(kColorMimeType, QByteArray::number(color));
-    mime->setText(QString::fromStdString(hashHex(color)));
+    mime->setText(qText(hashHex(color)));
     return mime;
 }
 

@@ -1,14 +1,15 @@
 #include "widgets/ShellOpener.h"
 
+#include "widgets/QtConversions.h"
+
 #include <QDesktopServices>
-#include <QString>
 #include <QUrl>
 
 namespace orvane {
 
 void DesktopShellOpener::open(const std::filesystem::path& document)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(document.string())));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pathToQString(document.string())));
 }
 
 } // namespace orvane

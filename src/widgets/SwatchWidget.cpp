@@ -1,6 +1,7 @@
 #include "widgets/SwatchWidget.h"
 
 #include "widgets/ColorMime.h"
+#include "widgets/QtConversions.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -10,16 +11,6 @@
 #include <qdrawutil.h>
 
 namespace orvane {
-
-namespace {
-
-QColor toQColor(ColorValue color)
-{
-    const RgbChannels c = SplitColor(color);
-    return QColor(c.red, c.green, c.blue);
-}
-
-} // namespace
 
 SwatchWidget::SwatchWidget(QString accessibleLabel, QWidget* parent)
     : QWidget(parent), accessibleLabel_(std::move(accessibleLabel))
@@ -41,8 +32,7 @@ void SwatchWidget::setColor(ColorValue color)
 
 void SwatchWidget::updateAccessibleName()
 {
-    setAccessibleName(accessibleLabel_ + QStringLiteral(", ") +
-                      QString::fromStdString(hashHex(color_)));
+    setAccessibleName(accessibleLabel_ + QStringLiteral(", ") + qText(hashHex(color_)));
 }
 
 void SwatchWidget::paintEvent(QPaintEvent*)
