@@ -8,12 +8,12 @@
 #include <array>
 #include <functional>
 
-class QLabel;
-
 namespace orvane {
 
 class FileDialogBackend;
 class MessageBoxes;
+class WebPageElement;
+class WebStatusBar;
 
 // A mock web page whose nine element colours the user sets from the scheme, and its export as
 // an HTML file. The element colours live in the window while it is open and in WebColors while
@@ -45,21 +45,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class Element;
-
     void buildToolbar();
     void buildPage();
+    // Makes an element and wires it to the window.
+    WebPageElement* addElement(const QString& label, const QString& text, QWidget* container);
     void buildStatusBar();
-    void showColor(ColorValue color);
-    void elementReleased(Element& element, Qt::MouseButton button, QPoint position);
+    void elementReleased(WebPageElement& element, Qt::MouseButton button, QPoint position);
 
     AppState& state_;
     std::function<ColorValue()> currentColor_;
     FileDialogBackend& dialogs_;
     MessageBoxes& messages_;
-    std::array<Element*, kWebColorCount> elements_{};
-    QLabel* statusRgb_ = nullptr;
-    QLabel* statusHex_ = nullptr;
+    std::array<WebPageElement*, kWebColorCount> elements_{};
+    WebStatusBar* statusBar_ = nullptr;
 };
 
 } // namespace orvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+namespace orvane {
+
+// One element of the mock web page. A panel fills its area with its colour; a text draws its
+// words in its colour and lets the panel behind it show through. What a click or a drop does is
+// the window's business: the element only reports it.
+class WebPageElement : public QWidget {
+    Q_OBJECT
+public:
+    // label names the element to a screen reader; an element without text is a panel.
+    WebPageElement(QString label, QString text, QWidget* parent);
+
+    ColorValue color() const { return color_; }
+    void setColor(ColorValue color);
+
+signals:
+    void hovered();
+    void released(Qt::MouseButton button, QPoint position);
+    // A colour from whichever swatch the user dragged, in this window or another.
+    void dropped(ColorValue color);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QString label_;
+    QString text_;
+    ColorValue color_ = 0;
+};
+
+} // namespace orvane

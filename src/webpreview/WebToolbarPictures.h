@@ -1,0 +1,11 @@
+#pragma once
+
+class QPainter;
+
+namespace orvane {
+
+// The web preview's toolbar pictures, drawn in a 16-pixel square.
+void paintSavePicture(QPainter& painter);
+void paintResetPicture(QPainter& painter);
+
+} // namespace orvane
