@@ -1,0 +1,82 @@
+#include "MainWindowFixture.h"
+
+#include "core/SettingsRecord.h"
+
+namespace orvane::test {
+
+TEST_F(MainWindowTest, StartsWithTheStartColourItsSchemeAndOnlyTheFavoritesWindow)
+{
+    EXPECT_EQ(window_->windowTitle(), "Orvane");
+    EXPECT_EQ(window_->valueEntry()->hexText(), "3323E7");
+    EXPECT_EQ(channels(), "51 35 231");
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
+    EXPECT_EQ(window_->statusText(2), "HEX: #3323E7");
+    EXPECT_EQ(state_.UndoPos, 1);
+    EXPECT_EQ(state_.UndoColors[1], MakeColor(51, 35, 231));
+    for (const char* name : {"Undo", "Redo", "Toolbar1_4", "Toolbar1_5"})
+        EXPECT_FALSE(action(name)->isEnabled()) << name;
+
+    // A few colour-wheel swatches of the start colour; swatch 6 is its complement.
+    const std::pair<int, const char*> swatches[] = {
+        {0, "3323E7"}, {6, "D7E723"}, {12, "665AED"}, {15, "EBF391"}, {16, "3323E7"}};
+    for (const auto& [index, hex] : swatches)
+        EXPECT_EQ(WebHex(window_->swatch(index)->color()), hex) << index;
+    EXPECT_EQ(state_.HarmonyColors[0], window_->swatch(0)->color());
+    EXPECT_EQ(state_.HarmonyColors[1], window_->swatch(6)->color());
+
+    ASSERT_TRUE(isOpen(window_->toolWindow(FavoritesTool)));
+    EXPECT_EQ(window_->toolWindow(FavoritesTool)->pos(), QPoint(500 / 15, 500 / 15));
+    EXPECT_EQ(action("Show_Favorites")->text(), "Hide &Favorites");
+    EXPECT_TRUE(action("Toolbar1_13")->isChecked());
+    EXPECT_FALSE(isOpen(window_->toolWindow(HistoryTool)));
+    EXPECT_FALSE(isOpen(window_->toolWindow(HarmoniesTool)));
+    EXPECT_EQ(action("Show_History")->text(), "Show &History");
+}
+
+TEST_F(MainWindowTest, SetAllReadsHexChannelTextsAndLeavesTheStatusBarAlone)
+{
+    window_->SetAll("&HFF", "&H80", "&H00", false);
+    EXPECT_EQ(channels(), "255 128 0");
+    EXPECT_EQ(window_->valueEntry()->hexText(), "FF8000");
+    EXPECT_EQ(window_->currentColor(), MakeColor(255, 128, 0));
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
+
+    window_->SetAll("007", 7, 0, true);
+    EXPECT_EQ(channels(), "7 7 0");
+    EXPECT_EQ(state_.UndoPos, 2);
+}
+
+TEST_F(MainWindowTest, ExitWritesTheSettingsAndTheNextStartRestoresThem)
+{
+    const auto file = programDir_ / "myset.cfg";
+    EXPECT_FALSE(std::filesystem::exists(file)) << "settings are written only at exit";
+    action("Exit")->trigger();
+    AppState firstRun;
+    SetDefaults(firstRun);
+    firstRun.ToolVisible[FavoritesTool] = kFlagTrue;
+    firstRun.SchemeColor = MakeColor(51, 35, 231);
+    const SettingsRecord record = encodeRecord(firstRun);
+    EXPECT_EQ(readBytes(file), std::vector<std::uint8_t>(record.begin(), record.end()));
+    EXPECT_FALSE(std::filesystem::exists(configDir_));
+
+    restart();
+    window_->toolWindow(FavoritesTool)->close();
+    action("Show_Harmonies")->trigger();
+    window_->toolWindow(HarmoniesTool)->move(210, 150);
+    action("Show_History")->trigger();
+    state_.FavColors[2] = 0x00FF00;
+    window_->SetAll(255, 0, 0, false);
+    window_->close();
+
+    restart();
+    EXPECT_FALSE(isOpen(window_->toolWindow(FavoritesTool)));
+    ASSERT_TRUE(isOpen(window_->toolWindow(HarmoniesTool)));
+    EXPECT_EQ(window_->toolWindow(HarmoniesTool)->pos(), QPoint(210, 150));
+    EXPECT_TRUE(isOpen(window_->toolWindow(HistoryTool)));
+    EXPECT_EQ(action("Show_Harmonies")->text(), "Hide H&armonies");
+    EXPECT_EQ(state_.FavColors[2], 0x00FF00);
+    EXPECT_EQ(state_.SchemeColor, MakeColor(255, 0, 0)) << "the first swatch is stored";
+    EXPECT_EQ(state_.UndoPos, 1) << "the history starts empty on every run";
+}
+
+} // namespace orvane::test
