@@ -1,6 +1,11 @@
 #include "MainWindowFixture.h"
 
+#include "toolwindows/ScreenPickerWindow.h"
+
+#include <QApplication>
 #include <QFrame>
+#include <QTest>
+#include <QTimer>
 
 namespace orvane::test {
 
@@ -29,64 +34,43 @@ TEST_F(MainWindowTest, AdjustCommandsFromMenuAndToolbarRecordEachStep)
     }
 }
 
-TEST_F(MainWindowTest, UndoAndRedoStepThroughTheHistoryAndSwitchTheirItems)
+TEST_F(MainWindowTest, UndoAndRedoFromMenuAndToolbar)
 {
-    QAction* undo = action("Undo");
-    QAction* redo = action("Redo");
     action("Toolbar1_4")->trigger();
     EXPECT_EQ(state_.UndoPos, 1) << "Back does nothing while Undo is disabled";
-
     window_->SetAll(1, 2, 3, false);
     window_->SetAll(4, 5, 6, false);
-    EXPECT_TRUE(undo->isEnabled());
-    EXPECT_FALSE(redo->isEnabled());
-    EXPECT_TRUE(action("Toolbar1_4")->isEnabled());
-    undo->trigger();
+    action("Undo")->trigger();
     action("Toolbar1_4")->trigger();
     EXPECT_EQ(window_->currentColor(), MakeColor(51, 35, 231));
-    EXPECT_FALSE(undo->isEnabled());
-    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_FALSE(action("Undo")->isEnabled());
     EXPECT_TRUE(action("Toolbar1_5")->isEnabled());
-
-    redo->trigger();
+    action("Redo")->trigger();
     action("Toolbar1_5")->trigger();
     EXPECT_EQ(window_->currentColor(), MakeColor(4, 5, 6));
-    EXPECT_FALSE(redo->isEnabled());
-    EXPECT_TRUE(undo->isEnabled());
-
-    // A new colour after an undo replaces the undone one and ends the redo tail; calls that
-    // bypass the menu state cannot leave the history.
-    undo->trigger();
-    window_->SetAll(9, 9, 9, false);
-    EXPECT_EQ(state_.UndoColors[3], MakeColor(9, 9, 9));
-    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_FALSE(action("Redo")->isEnabled());
     window_->Redo();
-    EXPECT_EQ(state_.UndoPos, 3);
+    EXPECT_EQ(state_.UndoPos, 3) << "a call that bypasses the menu state cannot leave the history";
 }
 
 TEST_F(MainWindowTest, SchemeModesSwitchTheSwatchesAndTheWheelFrame)
 {
     auto* frame = window_->findChild<QFrame*>("Frame1");
-    QAction* wheel = action("RGB_Color_Wheel");
-    QAction* groups = action("Group_By_Color");
-    EXPECT_TRUE(wheel->isChecked());
-    EXPECT_TRUE(frame->isVisible());
-
     window_->SetAll(0, 0, 0, false);
-    groups->trigger();
-    EXPECT_TRUE(groups->isChecked());
-    EXPECT_FALSE(wheel->isChecked());
+    action("Group_By_Color")->trigger();
+    EXPECT_FALSE(action("RGB_Color_Wheel")->isChecked());
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(state_.UndoPos, 3) << "switching the mode re-applies the colour";
     // Black in groups: the family heads are black, the first steps a grey of 8.5 percent
     // (21.7 rounds to 22).
-    for (const int index : {0, 11, 10, 9})
-        EXPECT_EQ(WebHex(window_->swatch(index)->color()), "000000") << index;
-    for (const int index : {1, 12, 15, 8})
-        EXPECT_EQ(WebHex(window_->swatch(index)->color()), "161616") << index;
+    for (const int index : {0, 11, 10, 9, 1, 12, 15, 8})
+        EXPECT_EQ(WebHex(window_->swatch(index)->color()),
+                  index == 1 || index >= 12 || index == 8 ? "161616" : "000000")
+            << index;
     EXPECT_EQ(state_.HarmonyColors[1], window_->swatch(6)->color());
 
-    wheel->trigger();
+    action("RGB_Color_Wheel")->trigger();
+    EXPECT_FALSE(action("Group_By_Color")->isChecked());
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(window_->swatch(1)->color(), 0) << "a black ring in wheel mode";
 }
@@ -96,37 +80,50 @@ TEST_F(MainWindowTest, AddToFavoritesFillsTheFirstHoleAndReportsAFullPalette)
     state_.FavColors = {0x102030, kNoColor, 0, kNoColor, kNoColor};
     action("Add_to_Favorites")->trigger();
     EXPECT_EQ(state_.FavColors[1], MakeColor(51, 35, 231));
-
     state_.FavColors = {1, 2, 3, 4, 0};
     action("Add_to_Favorites")->trigger();
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].title, "Palette Full");
     EXPECT_EQ(messages_.shown[0].text, "Your palette is full!");
     EXPECT_EQ(state_.FavColors, (std::array<ColorValue, 5>{1, 2, 3, 4, 0}));
-
-    // The popup's slot commands overwrite without asking.
-    state_.PopupColor = 0xABCDEF;
-    action("AddFav_4")->trigger();
-    EXPECT_EQ(state_.FavColors[4], 0xABCDEF);
 }
 
-TEST_F(MainWindowTest, MenuCaptionsAndShortcuts)
+TEST_F(MainWindowTest, TheScreenPickerPicksAPixelOrChangesNothing)
 {
-    const std::tuple<const char*, const char*, const char*> rows[] = {
-        {"Exit", "E&xit", "Ctrl+Q"},
-        {"Undo", "&Undo", "Ctrl+Z"},
-        {"Redo", "Redo", ""},
-        {"Copy_HEX", "&Copy HEX", "Ctrl+C"},
-        {"Saturate", "&Saturate", ""},
-        {"Make_Websafe", "Make &Websafe", "Ctrl+W"},
-        {"Add_to_Favorites", "Add to Favorites", "Ctrl+A"},
-        {"Select_Color", "Select Color", ""},
-        {"AddFav_0", "1", ""},
+    grabber_.picture = QImage(desktopGeometry().size(), QImage::Format_RGB32);
+    grabber_.picture.fill(QColor(10, 20, 30));
+    grabber_.picture.setPixel(100, 100, qRgb(200, 100, 50));
+    // The picker is modal: each act runs on it as soon as it is up.
+    using Act = void (*)(ScreenPickerWindow&);
+    const auto whenPickerShows = [](Act act) {
+        QTimer::singleShot(0, [act] {
+            if (auto* picker = qobject_cast<ScreenPickerWindow*>(QApplication::activeModalWidget()))
+                act(*picker);
+        });
     };
-    for (const auto& [name, caption, shortcut] : rows) {
-        EXPECT_EQ(action(name)->text(), caption) << name;
-        EXPECT_EQ(action(name)->shortcut(), QKeySequence(shortcut)) << name;
-    }
+    whenPickerShows([](ScreenPickerWindow& picker) {
+        QTest::mouseMove(&picker, QPoint(100, 100));
+        QTest::mousePress(&picker, Qt::RightButton, {}, QPoint(100, 100));
+    });
+    action("Screen_Color_Picker")->trigger();
+    EXPECT_EQ(window_->currentColor(), MakeColor(200, 100, 50));
+    EXPECT_EQ(state_.UndoColors[2], MakeColor(200, 100, 50));
+
+    // Escape leaves everything as it was: the earlier pick is not applied again.
+    window_->SetAll(1, 2, 3, false);
+    whenPickerShows([](ScreenPickerWindow& picker) { QTest::keyClick(&picker, Qt::Key_Escape); });
+    action("Toolbar1_6")->trigger();
+    EXPECT_EQ(grabber_.grabs, 2);
+    EXPECT_EQ(window_->currentColor(), MakeColor(1, 2, 3));
+    EXPECT_EQ(state_.UndoPos, 3);
+
+    // A refused capture is reported instead of showing a frozen black screen.
+    grabber_.picture = QImage();
+    action("Screen_Color_Picker")->trigger();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains("picture of the screen"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(window_->currentColor(), MakeColor(1, 2, 3));
 }
 
 } // namespace orvane::test

@@ -39,6 +39,7 @@ TEST_F(MainWindowTest, SwatchHoverClickPopupAndDrop)
     EXPECT_EQ(state_.PopupColor, color);
     action("pop_Copy_HEX")->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), hash.mid(1));
+    state_.FavColors[2] = 0x123456; // an occupied slot is overwritten without asking
     action("AddFav_2")->trigger();
     EXPECT_EQ(state_.FavColors[2], color);
     EXPECT_EQ(state_.UndoPos, 1);
