@@ -29,7 +29,6 @@ TEST_F(MainWindowTest, AWindowOpenBeforeAndInTheSchemeStaysOpen)
     EXPECT_EQ(dialogs_.records[0].kind, DialogKind::Save);
     EXPECT_EQ(dialogs_.records[0].defaultExtension, "vrx");
     EXPECT_EQ(dialogs_.records[0].filter, std::string("Orvane File (*.vrx)\0*.vrx\0\0", 27));
-    EXPECT_EQ(dialogs_.records[1].kind, DialogKind::Open);
     EXPECT_FALSE(fs::exists(programDir_ / "myset.cfg")) << "saving a scheme is not exiting";
 }
 
@@ -37,7 +36,6 @@ TEST_F(MainWindowTest, CancelledOrFailedSavesChangeNothing)
 {
     action("Open_Scheme")->trigger();
     action("Toolbar1_2")->trigger();
-    EXPECT_EQ(dialogs_.records.size(), 2u);
     EXPECT_EQ(state_.UndoPos, 1);
     EXPECT_TRUE(messages_.shown.empty());
     // Paths that cannot be written, even by root: one runs through a regular file, the other is

@@ -9,20 +9,6 @@
 
 namespace orvane::test {
 
-TEST_F(MainWindowTest, SwatchesAndPalettesStandOnTheirGrid)
-{
-    const std::pair<QWidget*, QRect> rows[] = {
-        {window_->swatch(0), QRect(86, 32, 61, 40)},
-        {window_->swatch(4), QRect(302, 83, 61, 40)},
-        {window_->swatch(15), QRect(158, 134, 61, 40)},
-        {window_->swatch(9), QRect(86, 185, 61, 40)},
-        {window_->swatch(16), QRect(8, 97, 53, 53)},
-        {window_->findChild<QWidget*>("Picture3"), QRect(5, 237, 361, 61)},
-    };
-    for (const auto& [widget, place] : rows)
-        EXPECT_EQ(widget->geometry(), place) << widget->objectName().toStdString();
-}
-
 TEST_F(MainWindowTest, SwatchHoverClickPopupAndDrop)
 {
     SwatchWidget* five = window_->swatch(5);
