@@ -29,12 +29,6 @@ inline bool isOpen(const ToolWindow* window)
     return window != nullptr && window->isVisible();
 }
 
-inline std::vector<std::uint8_t> readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Rules that hold between any two user actions, whatever they were: the undo history and its
 // menu items, the colours shown and stored, the value boxes and the tool-window toggles.
 // Returns the first rule found broken. storedColoursValid is false after a scheme file of

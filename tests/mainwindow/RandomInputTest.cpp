@@ -4,7 +4,6 @@
 
 #include "MainWindowFixture.h"
 
-#include "core/SettingsRecord.h"
 #include "toolwindows/ScreenPickerWindow.h"
 #include "widgets/ColorMime.h"
 
@@ -106,18 +105,6 @@ protected:
         return "command " + chosen->objectName();
     }
 
-    // Saves the state as a scheme, or opens the one saved last and finds the state is the file's.
-    QString scheme()
-    {
-        const bool open = saved_ && pick(2) == 0;
-        runDialog(open ? "Open_Scheme" : "Save_Scheme", programDir_ / "random.vrx");
-        const SettingsRecord record = encodeRecord(state_);
-        if (open && !std::ranges::equal(record, readBytes(programDir_ / "random.vrx")))
-            problem_ = "the state differs from the scheme just opened";
-        saved_ = true;
-        return open ? "open the scheme" : "save the scheme";
-    }
-
     // Acts on and closes what an action left waiting in a nested event loop.
     void closeModal()
     {
@@ -142,12 +129,11 @@ protected:
         QObject::connect(&closer, &QTimer::timeout, [this] { closeModal(); });
         closer.start(0);
         const int roll = pick(100);
-        return roll < 55 ? mouse() : roll < 75 ? type() : roll < 98 ? command() : scheme();
+        return roll < 55 ? mouse() : roll < 75 ? type() : command();
     }
 
     std::mt19937 random_;
     std::optional<std::string> problem_;
-    bool saved_ = false;
 };
 
 TEST_F(RandomInputTest, TensOfThousandsOfActionsKeepEveryInvariant)

@@ -78,18 +78,4 @@ TEST_F(MainWindowTest, SliderShowsOnDoubleClickAndAppliesWhenLeft)
     EXPECT_EQ(state_.UndoPos, 3);
 }
 
-TEST_F(MainWindowTest, MenuShortcutsWinOverTheValueBoxes)
-{
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-    window_->SetAll(255, 128, 0, false);
-    QLineEdit* red = window_->valueEntry()->channelBox(0);
-    red->setFocus();
-    QTest::keyClick(red, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "FF8000");
-    QTest::keyClick(red, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(window_->currentColor(), MakeColor(51, 35, 231));
-    EXPECT_EQ(red->text(), "51");
-}
-
 } // namespace orvane::test
