@@ -116,10 +116,7 @@ protected:
         return std::nullopt;
     }
 
-    QAction* action(const char* name) const
-    {
-        return window_->findChild<QAction*>(QString::fromLatin1(name));
-    }
+    QAction* action(const char* name) const { return window_->findChild<QAction*>(name); }
     QString channels() const
     {
         const auto texts = window_->valueEntry()->channelTexts();

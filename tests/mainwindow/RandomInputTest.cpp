@@ -21,10 +21,7 @@ namespace orvane::test {
 
 class RandomInputTest : public MainWindowTest {
 protected:
-    int pick(qsizetype count)
-    {
-        return std::uniform_int_distribution<int>(0, static_cast<int>(count) - 1)(random_);
-    }
+    int pick(qsizetype n) { return std::uniform_int_distribution<int>(0, int(n) - 1)(random_); }
     // A point in the widget or up to margin pixels around it.
     QPoint around(const QWidget* widget, int margin)
     {
