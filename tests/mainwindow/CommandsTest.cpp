@@ -1,69 +1,68 @@
 #include "MainWindowFixture.h"
 
-#include <QAction>
+#include "toolwindows/ScreenPickerWindow.h"
+
+#include <QApplication>
 #include <QFrame>
+#include <QTest>
+#include <QTimer>
 
 namespace orvane::test {
 
-TEST_F(MainWindowTest, AdjustCommandsWorkOnTheBoxesAndRecordEachStep)
+TEST_F(MainWindowTest, AdjustCommandsFromMenuAndToolbarRecordEachStep)
 {
-    window_->SetAll(240, 10, 255, false);
-    action("Lighten")->trigger();
-    EXPECT_EQ(window_->currentColor(), MakeColor(255, 40, 255));
-    action("Lighten")->trigger();
-    EXPECT_EQ(window_->currentColor(), MakeColor(255, 70, 255));
-    EXPECT_EQ(state_.UndoPos, 4) << "a step that changes nothing in a channel still records";
+    // A step records even where it changes nothing, as Saturate on pure red does.
+    const std::tuple<const char*, ColorValue, ColorValue> rows[] = {
+        {"Lighten", MakeColor(240, 10, 255), MakeColor(255, 40, 255)},
+        {"Toolbar1_8", MakeColor(255, 40, 255), MakeColor(255, 70, 255)},
+        {"Darken", MakeColor(20, 100, 0), MakeColor(0, 70, 0)},
+        {"Toolbar1_9", MakeColor(0, 70, 0), MakeColor(0, 40, 0)},
+        {"Saturate", MakeColor(128, 128, 128), MakeColor(134, 122, 122)},
+        {"Toolbar1_10", MakeColor(255, 0, 0), MakeColor(255, 0, 0)},
+        {"Desaturate", MakeColor(200, 100, 100), MakeColor(195, 105, 105)},
+        {"Toolbar1_11", MakeColor(134, 122, 122), MakeColor(128, 128, 128)},
+        {"Make_Websafe", MakeColor(25, 127, 230), MakeColor(0, 102, 255)},
+        {"Toolbar1_7", MakeColor(26, 76, 77), MakeColor(51, 51, 102)},
+    };
+    for (const auto& [command, from, to] : rows) {
+        const RgbChannels c = SplitColor(from);
+        window_->SetAll(c.red, c.green, c.blue, false);
+        const int undoPos = state_.UndoPos;
+        action(command)->trigger();
+        EXPECT_EQ(WebHex(window_->currentColor()), WebHex(to)) << command;
+        EXPECT_EQ(state_.UndoPos, undoPos + 1) << command;
+    }
+}
 
-    window_->SetAll(20, 100, 0, false);
-    action("Toolbar1_9")->trigger();
-    EXPECT_EQ(window_->currentColor(), MakeColor(0, 70, 0));
-
-    window_->SetAll(128, 128, 128, false);
-    action("Saturate")->trigger();
-    EXPECT_EQ(channelTexts(), (std::array<QString, 3>{"134", "122", "122"}));
-
-    window_->SetAll(255, 0, 0, false);
-    action("Saturate")->trigger();
-    EXPECT_EQ(window_->currentColor(), MakeColor(255, 0, 0));
-
-    window_->SetAll(25, 127, 230, false);
-    action("Make_Websafe")->trigger();
-    EXPECT_EQ(channelTexts(), (std::array<QString, 3>{"0", "102", "255"}));
-
-    window_->SetAll(200, 100, 100, false);
-    for (int i = 0; i < 20; ++i)
-        action("Desaturate")->trigger();
-    const RgbChannels grey = SplitColor(window_->currentColor());
-    EXPECT_EQ(grey.red, grey.green);
-    EXPECT_EQ(grey.green, grey.blue);
+TEST_F(MainWindowTest, UndoAndRedoNeverLeaveTheHistory)
+{
+    action("Toolbar1_4")->trigger();
+    EXPECT_EQ(state_.UndoPos, 1) << "Back does nothing while Undo is disabled";
+    window_->SetAll(1, 2, 3, false);
+    window_->Undo();
+    EXPECT_TRUE(action("Toolbar1_5")->isEnabled());
+    window_->Redo();
+    window_->Redo(); // bypasses the menu state
+    EXPECT_EQ(state_.UndoPos, 2);
+    EXPECT_EQ(window_->currentColor(), MakeColor(1, 2, 3));
 }
 
 TEST_F(MainWindowTest, SchemeModesSwitchTheSwatchesAndTheWheelFrame)
 {
     auto* frame = window_->findChild<QFrame*>("Frame1");
-    QAction* wheel = action("RGB_Color_Wheel");
-    QAction* groups = action("Group_By_Color");
-    EXPECT_TRUE(wheel->isChecked());
-    EXPECT_FALSE(groups->isChecked());
-    EXPECT_TRUE(frame->isVisible());
-
     window_->SetAll(0, 0, 0, false);
-    const int undoPos = state_.UndoPos;
-    groups->trigger();
-    EXPECT_TRUE(groups->isChecked());
-    EXPECT_FALSE(wheel->isChecked());
+    action("Group_By_Color")->trigger();
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_EQ(state_.UndoPos, undoPos + 1) << "switching the mode re-applies the colour";
-
-    // Black in groups: the family heads are black, the steps greys of 8.5, 17 and 25.5 percent.
-    for (int index : {0, 11, 10, 9})
-        EXPECT_EQ(window_->swatch(index)->color(), 0) << index;
-    const ColorValue step1 = MakeColor(8.5 * 2.55, 8.5 * 2.55, 8.5 * 2.55);
-    for (int index : {1, 12, 15, 8})
-        EXPECT_EQ(window_->swatch(index)->color(), step1) << index;
+    EXPECT_EQ(state_.UndoPos, 3) << "switching the mode re-applies the colour";
+    // Black in groups: the family heads are black, the first steps a grey of 8.5 percent
+    // (21.7 rounds to 22).
+    for (const int index : {0, 11, 10, 9, 1, 12, 15, 8})
+        EXPECT_EQ(WebHex(window_->swatch(index)->color()),
+                  index == 1 || index >= 12 || index == 8 ? "161616" : "000000")
+            << index;
     EXPECT_EQ(state_.HarmonyColors[1], window_->swatch(6)->color());
 
-    wheel->trigger();
+    action("RGB_Color_Wheel")->trigger();
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(window_->swatch(1)->color(), 0) << "a black ring in wheel mode";
 }
@@ -73,38 +72,35 @@ TEST_F(MainWindowTest, AddToFavoritesFillsTheFirstHoleAndReportsAFullPalette)
     state_.FavColors = {0x102030, kNoColor, 0, kNoColor, kNoColor};
     action("Add_to_Favorites")->trigger();
     EXPECT_EQ(state_.FavColors[1], MakeColor(51, 35, 231));
-
     state_.FavColors = {1, 2, 3, 4, 0};
     action("Add_to_Favorites")->trigger();
     ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].title, "Palette Full");
     EXPECT_EQ(messages_.shown[0].text, "Your palette is full!");
     EXPECT_EQ(state_.FavColors, (std::array<ColorValue, 5>{1, 2, 3, 4, 0}));
-
-    // The popup's slot commands overwrite without asking.
-    state_.PopupColor = 0xABCDEF;
-    action("AddFav_4")->trigger();
-    EXPECT_EQ(state_.FavColors[4], 0xABCDEF);
 }
 
-TEST_F(MainWindowTest, MenuCaptionsAndShortcuts)
+TEST_F(MainWindowTest, TheScreenPickerChangesNothingWhenLeftOrRefused)
 {
-    const std::pair<const char*, const char*> captions[] = {
-        {"Exit", "E&xit"},
-        {"Undo", "&Undo"},
-        {"Redo", "Redo"},
-        {"Copy_HEX", "&Copy HEX"},
-        {"Desaturate", "D&esaturate"},
-        {"Make_Websafe", "Make &Websafe"},
-        {"Select_Color", "Select Color"},
-        {"AddFav_0", "1"},
-    };
-    for (const auto& [name, caption] : captions)
-        EXPECT_EQ(action(name)->text(), caption) << name;
-    EXPECT_EQ(action("Make_Websafe")->shortcut(), QKeySequence("Ctrl+W"));
-    EXPECT_EQ(action("Add_to_Favorites")->shortcut(), QKeySequence("Ctrl+A"));
-    EXPECT_TRUE(action("Redo")->shortcut().isEmpty());
-    EXPECT_TRUE(action("Saturate")->shortcut().isEmpty());
+    grabber_.picture = QImage(desktopGeometry().size(), QImage::Format_RGB32);
+    grabber_.picture.fill(QColor(10, 20, 30));
+    // Escape leaves everything as it was: an earlier pick is not applied again. The picker is
+    // modal, so the key is sent as soon as it is up.
+    state_.PickedColor = MakeColor(200, 100, 50);
+    QTimer::singleShot(0, [] {
+        if (auto* picker = qobject_cast<ScreenPickerWindow*>(QApplication::activeModalWidget()))
+            QTest::keyClick(picker, Qt::Key_Escape);
+    });
+    action("Toolbar1_6")->trigger();
+    EXPECT_EQ(grabber_.grabs, 1);
+    EXPECT_EQ(window_->currentColor(), MakeColor(51, 35, 231));
+    EXPECT_EQ(state_.UndoPos, 1);
+
+    // A refused capture is reported instead of showing a frozen black screen.
+    grabber_.picture = QImage();
+    action("Screen_Color_Picker")->trigger();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains("picture of the screen"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace orvane::test

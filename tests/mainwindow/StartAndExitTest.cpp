@@ -1,0 +1,91 @@
+#include "MainWindowFixture.h"
+
+namespace orvane::test {
+
+TEST_F(MainWindowTest, StartsWithTheStartColourItsSchemeAndOnlyTheFavoritesWindow)
+{
+    EXPECT_EQ(channels(), "51 35 231");
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
+    EXPECT_EQ(window_->statusText(2), "HEX: #3323E7");
+    EXPECT_EQ(state_.UndoColors[state_.UndoPos], MakeColor(51, 35, 231));
+    EXPECT_EQ(brokenInvariant(), std::nullopt);
+
+    // In colour-wheel mode swatch 6 is the start colour's complement.
+    EXPECT_EQ(WebHex(window_->swatch(6)->color()), "D7E723");
+    EXPECT_EQ(state_.HarmonyColors[1], window_->swatch(6)->color());
+
+    ASSERT_TRUE(isOpen(window_->toolWindow(FavoritesTool)));
+    EXPECT_EQ(window_->toolWindow(FavoritesTool)->pos(), QPoint(500 / 15, 500 / 15));
+    EXPECT_FALSE(isOpen(window_->toolWindow(HistoryTool)));
+
+    // SetAll takes hexadecimal channel texts and leaves the status bar alone.
+    window_->SetAll("&HFF", "&H80", "007", true);
+    EXPECT_EQ(channels(), "255 128 7");
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
+    EXPECT_EQ(state_.UndoPos, 1) << "skipping undo";
+}
+
+TEST_F(MainWindowTest, TheNextStartRestoresWhatExitWrote)
+{
+    window_->toolWindow(FavoritesTool)->close();
+    action("Show_Harmonies")->trigger();
+    window_->toolWindow(HarmoniesTool)->move(210, 150);
+    action("Show_History")->trigger();
+    state_.FavColors[2] = 0x00FF00;
+    window_->SetAll(255, 0, 0, false);
+    action("Exit")->trigger();
+
+    restart();
+    EXPECT_FALSE(isOpen(window_->toolWindow(FavoritesTool)));
+    ASSERT_TRUE(isOpen(window_->toolWindow(HarmoniesTool)));
+    EXPECT_EQ(window_->toolWindow(HarmoniesTool)->pos(), QPoint(210, 150));
+    EXPECT_TRUE(isOpen(window_->toolWindow(HistoryTool)));
+    EXPECT_EQ(state_.FavColors[2], 0x00FF00);
+    EXPECT_EQ(state_.SchemeColor, MakeColor(255, 0, 0)) << "the first swatch is stored";
+    EXPECT_EQ(state_.UndoPos, 1) << "the history starts empty on every run";
+}
+
+TEST_F(MainWindowTest, BadSettingsFilesAtStartLeaveTheDefaultsAndTheProgramStarts)
+{
+    // An empty file, five bytes (the first web colour only), a folder (passed over), a file
+    // whose reads fail (this process's memory file, whose start lies where nothing is mapped).
+    using Result = SettingsStore::LoadResult;
+    const auto file = programDir_ / "myset.cfg";
+    const Result outcome[] = {Result::Loaded, Result::Loaded, Result::NoFile, Result::Unreadable};
+    for (int kind = 0; kind < 4; ++kind) {
+        std::filesystem::remove_all(file);
+        if (kind < 2)
+            std::ofstream(file, std::ios::binary) << (kind == 0 ? "" : "\x11\x22\x33\x44\x55");
+        else if (kind == 2)
+            std::filesystem::create_directory(file);
+        else
+            std::filesystem::create_symlink("/proc/self/mem", file);
+        restart();
+        EXPECT_EQ(loaded_, outcome[kind]) << kind;
+        EXPECT_EQ(state_.WebColors[0], kind == 1 ? 0x44332211 : 0xD13241) << kind;
+        EXPECT_TRUE(messages_.shown.empty());
+        expectResponsive();
+    }
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAnywhereAreReportedAtEveryExit)
+{
+    // Folders that cannot hold files even for root: their paths run through a regular file.
+    const auto blocker = programDir_ / "blocker";
+    std::ofstream(blocker) << "x";
+    programDir_ = blocker / "program";
+    configDir_ = blocker / "config";
+    restart();
+    state_.FavColors[1] = 0x123456;
+    window_->close();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    for (const char* folder : {"program", "config"})
+        EXPECT_TRUE(messages_.shown[0].text.contains(
+            QString::fromStdString((blocker / folder / "myset.cfg").string())));
+    EXPECT_EQ(state_.FavColors[1], 0x123456) << "a failed write loses nothing in memory";
+    window_->show();
+    window_->close();
+    EXPECT_EQ(messages_.shown.size(), 2u) << "the next exit tries and reports again";
+}
+
+} // namespace orvane::test
