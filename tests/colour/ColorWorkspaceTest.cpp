@@ -22,11 +22,12 @@ TEST(ColorWorkspaceTest, KnownColoursConvertBothWays)
         {255, 0, 1e-15, 0, 100, 50},
     };
     for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r[0] << "," << r[1] << "," << r[2]);
         ColorWorkspace ws;
         ws.RGBtoHSL(r[0], r[1], r[2]);
-        EXPECT_NEAR(ws.HueDeg, r[3], 1e-9) << r[0] << "," << r[1] << "," << r[2];
-        EXPECT_NEAR(ws.SatPct, r[4], 1e-9) << r[0] << "," << r[1] << "," << r[2];
-        EXPECT_NEAR(ws.LumPct, r[5], 1e-9) << r[0] << "," << r[1] << "," << r[2];
+        EXPECT_NEAR(ws.HueDeg, r[3], 1e-9);
+        EXPECT_NEAR(ws.SatPct, r[4], 1e-9);
+        EXPECT_NEAR(ws.LumPct, r[5], 1e-9);
     }
     // hue, saturation, lightness -> red, green, blue, left unrounded
     const double back[][6] = {
@@ -37,11 +38,12 @@ TEST(ColorWorkspaceTest, KnownColoursConvertBothWays)
         {60, 100, 60, 255, 255, 51}, // above half lightness m2 = s + l - s * l
     };
     for (const auto& r : back) {
+        SCOPED_TRACE(testing::Message() << r[0] << "/" << r[1] << "/" << r[2]);
         ColorWorkspace ws;
         ws.HSLtoRGB(r[0], r[1], r[2]);
-        EXPECT_NEAR(ws.OutR, r[3], 1e-9) << r[0] << "/" << r[1] << "/" << r[2];
-        EXPECT_NEAR(ws.OutG, r[4], 1e-9) << r[0] << "/" << r[1] << "/" << r[2];
-        EXPECT_NEAR(ws.OutB, r[5], 1e-9) << r[0] << "/" << r[1] << "/" << r[2];
+        EXPECT_NEAR(ws.OutR, r[3], 1e-9);
+        EXPECT_NEAR(ws.OutG, r[4], 1e-9);
+        EXPECT_NEAR(ws.OutB, r[5], 1e-9);
     }
 }
 
