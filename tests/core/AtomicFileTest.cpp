@@ -1,15 +1,15 @@
 #include "core/AtomicFile.h"
 
-#include "FileSizeLimit.h"
-
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -18,6 +18,28 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 using Names = std::set<std::string>;
+
+// Caps how large this process may make a file, so that a write fails part-way through even for
+// root, until the end of the scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : previousHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int);
+};
 
 class AtomicFileTest : public testing::Test {
 protected:

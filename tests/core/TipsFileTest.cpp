@@ -26,11 +26,8 @@ TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)
     };
     for (const auto& [text, tips] : cases)
         EXPECT_EQ(parseTips(text), tips) << testing::PrintToString(text);
-}
 
-// Lines joined with randomly chosen ends must come back exactly; the generator is the reference.
-TEST(TipsFileTest, ManyLinesWithMixedEndsComeBackInOrder)
-{
+    // Lines joined with randomly chosen ends come back exactly; the generator is the reference.
     std::mt19937 random(20240611);
     const char* const ends[] = {"\r\n", "\r", "\n"};
     Tips lines;
@@ -46,21 +43,22 @@ TEST(TipsFileTest, ManyLinesWithMixedEndsComeBackInOrder)
     EXPECT_EQ(parseTips(text + "no end"), lines);
 }
 
+// One very long line, then many short ones: neither may cost more than a pass over the text.
 TEST(TipsFileTest, ReadsTheFileAsWrittenAndNothingFromWhatIsNoFile)
 {
     const fs::path dir = fs::temp_directory_path() / ("orvane-tips-" + std::to_string(::getpid()));
     fs::create_directories(dir / "folder.txt");
-    // One very long line, then many short ones: neither may cost more than a pass over the text.
-    std::string text = std::string(3 << 20, 'x') + "\r\n";
+    std::ofstream big(dir / "big.txt", std::ios::binary);
+    big << std::string(3 << 20, 'x') << "\r\n";
     for (int i = 0; i < 300000; ++i)
-        text += "tip " + std::to_string(i) + "\n";
-    std::ofstream(dir / "big.txt", std::ios::binary) << text;
+        big << "tip " << i << "\n";
+    big.close();
     const Tips tips = readTipsFile(dir / "big.txt");
     ASSERT_EQ(tips.size(), 300001u);
     EXPECT_EQ(tips.front(), std::string(3 << 20, 'x'));
     EXPECT_EQ(tips.back(), "tip 299999");
-    for (const char* name : {"absent.txt", "folder.txt", ""})
-        EXPECT_TRUE(readTipsFile(name[0] ? dir / name : fs::path()).empty()) << name;
+    for (const fs::path& path : {dir / "absent.txt", dir / "folder.txt", fs::path()})
+        EXPECT_TRUE(readTipsFile(path).empty()) << path;
     fs::remove_all(dir);
 }
 

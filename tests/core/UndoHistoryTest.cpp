@@ -23,16 +23,23 @@ AppState withHistory(int count)
     return state;
 }
 
-TEST(UndoHistoryTest, FirstColourGoesToSlotOneAndSlotZeroIsNeverReached)
+TEST(UndoHistoryTest, FirstColourGoesToSlotOneAndRecordingDropsTheRedoTail)
 {
     AppState state = withHistory(1);
-    EXPECT_EQ(state.UndoColors[state.UndoPos], colour(0));
     EXPECT_EQ(state.UndoPos, 1);
+    EXPECT_EQ(state.UndoColors[1], colour(0));
     EXPECT_FALSE(canUndo(state) || canRedo(state));
-    recordUndo(state, colour(0)); // the same colour twice makes two entries
+    for (const int n : {1, 1, 2})
+        recordUndo(state, colour(n)); // the same colour twice makes two entries
+    EXPECT_EQ(stepBack(state), colour(1));
+    EXPECT_EQ(stepBack(state), colour(1)); // with colour(1) and colour(2) to redo
+    recordUndo(state, colour(7));
+    EXPECT_EQ(state.UndoPos, 3);
+    EXPECT_EQ(state.UndoColors[3], colour(7));
+    EXPECT_FALSE(canRedo(state));
+    EXPECT_EQ(stepBack(state), colour(1));
     EXPECT_EQ(stepBack(state), colour(0));
     EXPECT_FALSE(canUndo(state));
-    EXPECT_EQ(stepForward(state), colour(0));
 }
 
 TEST(UndoHistoryTest, OverflowKeepsTheLatestFiftyAndWalksThemBothWays)
@@ -46,18 +53,6 @@ TEST(UndoHistoryTest, OverflowKeepsTheLatestFiftyAndWalksThemBothWays)
     for (int step = 1; step <= 49; ++step)
         EXPECT_EQ(stepForward(state), colour(10 + step)) << step;
     EXPECT_EQ(stepForward(state), std::nullopt);
-}
-
-TEST(UndoHistoryTest, RecordingAfterUndoDropsTheRedoTail)
-{
-    AppState state = withHistory(4);
-    stepBack(state);
-    stepBack(state); // at colour(1), with colour(2) and colour(3) to redo
-    recordUndo(state, colour(7));
-    EXPECT_EQ(state.UndoColors[state.UndoPos], colour(7));
-    EXPECT_EQ(state.UndoPos, 3);
-    EXPECT_FALSE(canRedo(state));
-    EXPECT_EQ(stepBack(state), colour(1));
 }
 
 // A cursor outside 1..50 (a corrupted state) must never lead to an access outside the array.
