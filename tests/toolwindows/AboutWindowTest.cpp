@@ -1,6 +1,5 @@
 #include "toolwindows/AboutWindow.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -10,49 +9,33 @@
 namespace orvane {
 namespace {
 
-// Runs the deletions that closing a window asks for.
-void settle()
+// Runs the deletion that closing asks for and tells whether the window is gone.
+bool gone(const QPointer<AboutWindow>& window)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return window.isNull();
 }
 
-class AboutWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        window_ = new AboutWindow;
-        window_->show();
-    }
-    void TearDown() override { delete window_.data(); }
-
-    QLabel* label() const { return window_->findChild<QLabel*>("Label1"); }
-
-    QPointer<AboutWindow> window_;
-};
-
-TEST_F(AboutWindowTest, ClickOnTheLabelKeepsItAndOnTheWindowClosesIt)
+TEST(AboutWindowTest, ClosesOnAClickOutsideTheLabelOrAfterThreeSeconds)
 {
-    ASSERT_NE(label(), nullptr);
-    EXPECT_EQ(label()->text(), "VER: 1.20\norvane.example.org");
-    QTest::mouseClick(label(), Qt::LeftButton);
-    settle();
-    ASSERT_FALSE(window_.isNull());
-    EXPECT_TRUE(window_->isVisible());
+    QPointer<AboutWindow> window = new AboutWindow;
+    window->show();
+    auto* label = window->findChild<QLabel*>("Label1");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "VER: 1.20\norvane.example.org");
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_FALSE(gone(window));
+    QTest::mouseClick(window.data(), Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_TRUE(gone(window));
 
-    QTest::mouseClick(window_.data(), Qt::LeftButton, {}, QPoint(300, 200));
-    settle();
-    EXPECT_TRUE(window_.isNull());
-}
-
-TEST_F(AboutWindowTest, ClosesItselfWhenTheThreeSecondTimerFires)
-{
-    auto* timer = window_->findChild<QTimer*>("Timer1");
+    window = new AboutWindow;
+    window->show();
+    auto* timer = window->findChild<QTimer*>("Timer1");
     ASSERT_NE(timer, nullptr);
-    EXPECT_EQ(timer->interval(), 3000);
-    EXPECT_TRUE(timer->isActive());
+    EXPECT_TRUE(timer->isActive() && timer->interval() == 3000);
     QMetaObject::invokeMethod(timer, "timeout");
-    settle();
-    EXPECT_TRUE(window_.isNull());
+    EXPECT_TRUE(gone(window));
+    delete window.data();
 }
 
 } // namespace
