@@ -10,46 +10,43 @@ namespace orvane {
 namespace {
 
 using namespace std::string_literals;
+using Pairs = std::vector<FilterPair>;
 
-TEST(FileFilterTest, ConversionTurnsSeparatorsIntoZerosAndEndsTheList)
+TEST(FileFilterTest, ConvertedListsAndTheirEntries)
 {
-    EXPECT_EQ(convertFilter("Orvane File (*.vrx)|*.vrx"), "Orvane File (*.vrx)\0*.vrx\0\0"s);
-    EXPECT_EQ(convertFilter("C:\\x|*.x"), "C\0\\x\0*.x\0\0"s);
-    EXPECT_EQ(convertFilter(""), "\0\0"s);
-    EXPECT_EQ(convertFilter("||"), "\0\0\0\0"s);
-}
-
-TEST(FileFilterTest, PairsEndAtAnEmptyDescriptionOrAMissingZero)
-{
-    EXPECT_EQ(filterPairs(convertFilter("Text|*.txt|All|*.*")),
-              (std::vector<FilterPair>{{"Text", "*.txt"}, {"All", "*.*"}}));
-    // A description without its pattern still makes an entry; the list's own zero ends it.
-    EXPECT_EQ(filterPairs(convertFilter("Text|*.txt|Odd")),
-              (std::vector<FilterPair>{{"Text", "*.txt"}, {"Odd", ""}}));
-    EXPECT_EQ(filterPairs(convertFilter("Text|*.txt||All|*.*")),
-              (std::vector<FilterPair>{{"Text", "*.txt"}}));
-    EXPECT_TRUE(filterPairs("").empty());
-    EXPECT_TRUE(filterPairs("\0"s).empty());
-    EXPECT_TRUE(filterPairs("Text").empty());
-    EXPECT_TRUE(filterPairs("Text\0*.txt"s).empty());
+    // Bars and colons become zeros and two more end the list.
+    for (const auto& [text, converted] :
+         {std::pair{"Orvane File (*.vrx)|*.vrx", "Orvane File (*.vrx)\0*.vrx\0\0"s},
+          {"C:\\x|*.x", "C\0\\x\0*.x\0\0"s},
+          {"", "\0\0"s},
+          {"||", "\0\0\0\0"s}})
+        EXPECT_EQ(convertFilter(text), converted) << text;
+    // Entries end at an empty description or a missing zero; a description without its pattern
+    // still makes an entry, ended by the list's own zero.
+    const std::pair<std::string, Pairs> lists[] = {
+        {convertFilter("Text|*.txt|All|*.*"), {{"Text", "*.txt"}, {"All", "*.*"}}},
+        {convertFilter("Text|*.txt|Odd"), {{"Text", "*.txt"}, {"Odd", ""}}},
+        {convertFilter("Text|*.txt||All|*.*"), {{"Text", "*.txt"}}},
+        {"", {}},
+        {"\0"s, {}},
+        {"Text", {}},
+        {"Text\0*.txt"s, {}},
+    };
+    for (const auto& [text, pairs] : lists)
+        EXPECT_EQ(filterPairs(text), pairs) << testing::PrintToString(text);
 }
 
 TEST(FileFilterTest, LookupGivesTheChosenEntryOrNothing)
 {
-    const std::string twoFilters = convertFilter("Text (*.txt)|*.txt|Pages|*.html;*.htm");
-    EXPECT_EQ(lookupFilter(twoFilters, 1), "Text (*.txt)\0*.txt"s);
-    EXPECT_EQ(lookupFilter(twoFilters, 2), "Pages\0*.html;*.htm"s);
-    for (const std::int32_t outside : {0, -1, 3, INT_MAX, INT_MIN}) {
-        SCOPED_TRACE(outside);
-        EXPECT_EQ(lookupFilter(twoFilters, outside), "");
-    }
+    const std::string two = convertFilter("Text (*.txt)|*.txt|Pages|*.html;*.htm");
+    EXPECT_EQ(lookupFilter(two, 1), "Text (*.txt)\0*.txt"s);
+    EXPECT_EQ(lookupFilter(two, 2), "Pages\0*.html;*.htm"s);
+    for (const std::int32_t outside : {0, -1, 3, INT_MAX, INT_MIN})
+        EXPECT_EQ(lookupFilter(two, outside), "") << outside;
     // Texts that are not a finished list give nothing for any index.
-    for (const std::string& text : {""s, "\0"s, "Text"s, "Text\0*.txt"s}) {
-        for (const std::int32_t index : {0, 1, 2}) {
-            SCOPED_TRACE(testing::Message() << text.size() << " characters, index " << index);
-            EXPECT_EQ(lookupFilter(text, index), "");
-        }
-    }
+    for (const std::string& text : {""s, "\0"s, "Text"s, "Text\0*.txt"s})
+        for (const std::int32_t index : {0, 1, 2})
+            EXPECT_EQ(lookupFilter(text, index), "") << text.size() << " characters, " << index;
 }
 
 TEST(SelectionTextTest, OneFileIsItsPathSeveralAreTheFolderAndTheirNames)

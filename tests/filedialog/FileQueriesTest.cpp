@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,40 +12,38 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ExistFileTest, OnlyFilesWithALengthExist)
+TEST(FileQueriesTest, OnlyFilesExist)
 {
-    static std::atomic<int> counter{0};
-    const fs::path dir = fs::temp_directory_path() / ("orvane-exist-" + std::to_string(::getpid()) +
-                                                      "-" + std::to_string(counter++));
+    const fs::path dir = fs::temp_directory_path() / ("orvane-exist-" + std::to_string(::getpid()));
     fs::create_directories(dir / "folder");
     std::ofstream(dir / "scheme.vrx") << "record";
     std::ofstream(dir / "empty.vrx").flush();
     fs::create_symlink("scheme.vrx", dir / "link.vrx");
     fs::create_symlink("gone.vrx", dir / "dangling.vrx");
-
-    EXPECT_TRUE(cFileDlg::ExistFile((dir / "scheme.vrx").string()));
-    EXPECT_TRUE(cFileDlg::ExistFile((dir / "empty.vrx").string()));
-    EXPECT_TRUE(cFileDlg::ExistFile((dir / "link.vrx").string()));
-    EXPECT_FALSE(cFileDlg::ExistFile((dir / "folder").string()));
-    EXPECT_FALSE(cFileDlg::ExistFile((dir / "missing.vrx").string()));
-    EXPECT_FALSE(cFileDlg::ExistFile((dir / "dangling.vrx").string()));
-    EXPECT_FALSE(cFileDlg::ExistFile((dir / "scheme.vrx" / "inside").string()));
+    for (const auto& [name, exists] : {std::pair{"scheme.vrx", true},
+                                       {"empty.vrx", true},
+                                       {"link.vrx", true},
+                                       {"folder", false},
+                                       {"missing.vrx", false},
+                                       {"dangling.vrx", false},
+                                       {"scheme.vrx/inside", false}})
+        EXPECT_EQ(cFileDlg::ExistFile((dir / name).string()), exists) << name;
     EXPECT_FALSE(cFileDlg::ExistFile(""));
-
-    std::error_code error;
-    fs::remove_all(dir, error);
+    fs::remove_all(dir);
 }
 
-TEST(FileTitleTest, NamePartOfAPath)
+TEST(FileQueriesTest, FileTitleIsTheNamePartOfAPath)
 {
-    EXPECT_EQ(cFileDlg::VBGetFileTitle("/home/ann/scheme.vrx"), "scheme.vrx");
-    EXPECT_EQ(cFileDlg::VBGetFileTitle("archive.tar.gz"), "archive.tar.gz");
-    EXPECT_EQ(cFileDlg::VBGetFileTitle("notes/.hidden"), ".hidden");
-    EXPECT_EQ(cFileDlg::VBGetFileTitle("/home/ann/my scheme"), "my scheme");
-    for (const char* nameless : {"", "/", "/home/ann/", ".", "/home/ann/.."}) {
-        SCOPED_TRACE(nameless);
-        EXPECT_EQ(cFileDlg::VBGetFileTitle(nameless), "");
-    }
+    for (const auto& [path, title] : {std::pair{"/home/ann/scheme.vrx", "scheme.vrx"},
+                                      {"archive.tar.gz", "archive.tar.gz"},
+                                      {"notes/.hidden", ".hidden"},
+                                      {"/home/ann/my scheme", "my scheme"},
+                                      {"", ""},
+                                      {"/", ""},
+                                      {"/home/ann/", ""},
+                                      {".", ""},
+                                      {"/home/ann/..", ""}})
+        EXPECT_EQ(cFileDlg::VBGetFileTitle(path), title) << path;
 }
 
 } // namespace
