@@ -27,9 +27,7 @@ public:
     std::optional<std::string> specialFolder(int folderId) override
     {
         const auto found = folders.find(folderId);
-        if (found == folders.end())
-            return std::nullopt;
-        return found->second;
+        return found == folders.end() ? std::nullopt : std::optional(found->second);
     }
 
     std::deque<std::optional<DialogChoice>> answers;
