@@ -1,8 +1,11 @@
 #include "colour/ColorValue.h"
+#include "colour/Adjustments.h"
+#include "colour/ColorWorkspace.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace orvane {
 namespace {
@@ -15,9 +18,7 @@ TEST(ColorValueTest, TextFormsOfKnownColours)
         std::string webHex, dottedRgb, commaRgb;
     };
     const Row rows[] = {
-        {0, {0, 0, 0}, "000000", "0.0.0", "0,0,0"},
         {33023, {255, 128, 0}, "FF8000", "255.128.0", "255,128,0"},
-        {16711680, {0, 0, 255}, "0000FF", "0.0.255", "0,0,255"},
         // Single-digit channels keep their leading zero in the HEX forms only.
         {0x0C0B0A, {10, 11, 12}, "0A0B0C", "10.11.12", "10,11,12"},
         {0x12FF8000, {0, 128, 255}, "0080FF", "0.128.255", "0,128,255"},     // low 24 bits only
@@ -33,47 +34,138 @@ TEST(ColorValueTest, TextFormsOfKnownColours)
     }
 }
 
-TEST(ColorValueTest, MakeColorRoundsHalfToEven)
+TEST(ColorValueTest, MakeColorRoundsHalfToEvenAndTextsReadAsNumbers)
 {
     EXPECT_EQ(MakeColor(127.5, 128.5, 0.5), 128 + 128 * 256);
-    EXPECT_EQ(MakeColor(2.5, 1.5, 254.5), 2 + 2 * 256 + 254 * 65536);
     EXPECT_EQ(MakeColor(127.49, 127.51, 254.9), 127 + 128 * 256 + 255 * 65536);
     for (const auto& [x, rounded] : {std::pair{126.5, 126}, {-2.5, -2}, {-1.5, -2}, {3.4999, 3}})
         EXPECT_EQ(roundHalfEven(x), rounded) << x;
-}
 
-TEST(ColorValueTest, HexAndDecimalChannelTextsReadAsNumbers)
-{
     EXPECT_EQ(ParseWebHex("FF8000"), (ChannelTexts{"&HFF", "&H80", "&H00"}));
     EXPECT_EQ(channelValue(ParseWebHex("ff8000")->green), 128); // lower case reads the same
-    EXPECT_EQ(ParseWebHex("FF800"), std::nullopt);
-    EXPECT_EQ(ParseWebHex(""), std::nullopt);
+    EXPECT_FALSE(ParseWebHex("FF800") || ParseWebHex(""));
     for (const auto& [text, value] :
-         {std::pair{"&H33", 51}, {"&Hff", 255}, {"&H0A", 10}, {"007", 7}, {"255", 255}, {"", 0}})
+         {std::pair{"&H33", 51}, {"&Hff", 255}, {"&H0A", 10}, {"007", 7}, {"", 0}})
         EXPECT_EQ(channelValue(text), value) << text;
-    // The RGB boxes show the value without leading zeros.
-    EXPECT_EQ(channelText(channelValue("007")), "7");
-    EXPECT_EQ(channelText(0), "0");
+    EXPECT_EQ(channelText(channelValue("007")), "7"); // the RGB boxes drop leading zeros
 }
 
-// Every colour survives split and make; text building is slow in a debug build, so the hex round
-// trip walks a prime stride that still reaches every channel value in every position.
+// Every colour survives split and make, and through HSL and back, where the below-one-percent
+// saturation rule may turn a near-grey into an exact grey at most a step away. Text building is
+// slow in a debug build, so the hex round trip walks a prime stride that still reaches every
+// channel value in every position.
 TEST(ColorValueTest, EveryColourRoundTrips)
 {
-    std::int64_t mismatches = 0;
+    std::int64_t failures = 0, nearGreys = 0;
+    ColorWorkspace ws;
     for (ColorValue value = 0; value <= kWhite; ++value) {
         const RgbChannels c = SplitColor(value);
-        mismatches += MakeColor(c.red, c.green, c.blue) != value;
+        failures += MakeColor(c.red, c.green, c.blue) != value;
+        ws.RGBtoHSL(c.red, c.green, c.blue);
+        failures += ws.HueDeg < 0 || ws.HueDeg >= 360 || ws.SatPct < 0 || ws.SatPct > 100 ||
+                    ws.LumPct < 0 || ws.LumPct > 100;
+        const bool nearGrey = ws.SatPct < 1;
+        nearGreys += nearGrey;
+        ws.HSLtoRGB(ws.HueDeg, ws.SatPct, ws.LumPct);
+        const RgbChannels b = SplitColor(MakeColor(ws.OutR, ws.OutG, ws.OutB));
+        failures += nearGrey
+                        ? b.red != b.green || b.green != b.blue || std::abs(b.red - c.red) > 1 ||
+                              std::abs(b.green - c.green) > 1 || std::abs(b.blue - c.blue) > 1
+                        : b != c;
         if (value % 257 != 0 && value != kWhite)
             continue;
         const std::string hex = WebHex(value);
         const auto texts = ParseWebHex(hex);
-        mismatches += hex.size() != 6 || !texts || channelValue(texts->red) != c.red ||
-                      channelValue(texts->green) != c.green ||
-                      channelValue(texts->blue) != c.blue ||
-                      WebHexOfChannels(c.red, c.green, c.blue) != hex;
+        failures += hex.size() != 6 || !texts || channelValue(texts->red) != c.red ||
+                    channelValue(texts->green) != c.green || channelValue(texts->blue) != c.blue ||
+                    WebHexOfChannels(c.red, c.green, c.blue) != hex;
     }
-    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(failures, 0);
+    EXPECT_GT(nearGreys, 256); // the exact greys and their one-step neighbours
+}
+
+TEST(ColorWorkspaceTest, KnownColoursConvertBothWays)
+{
+    // red, green, blue -> hue, saturation, lightness
+    const double rows[][6] = {
+        {128, 128, 128, 0, 0, 12800.0 / 255},
+        {0, 0, 255, 240, 100, 50},   // lightness exactly 0.5 takes the (2 - max - min) branch
+        {255, 0, 255, 300, 100, 50}, // red and blue both maximal: the blue test's 5 wins
+        {255, 0, 128, 360 - 60 * 128.0 / 255, 100, 50}, // a negative raw hue is brought into range
+        // A raw hue so slightly negative that adding 360 lands on 360 exactly must become 0.
+        {255, 0, 1e-15, 0, 100, 50},
+    };
+    ColorWorkspace ws;
+    for (const auto& r : rows) {
+        ws.RGBtoHSL(r[0], r[1], r[2]);
+        EXPECT_NEAR(ws.HueDeg, r[3], 1e-9) << r[0] << "," << r[1] << "," << r[2];
+        EXPECT_NEAR(ws.SatPct, r[4], 1e-9);
+        EXPECT_NEAR(ws.LumPct, r[5], 1e-9);
+    }
+    // hue, saturation, lightness -> red, green, blue, left unrounded
+    const double back[][6] = {
+        {30, 100, 50, 255, 127.5, 0},
+        {200, 0.9, 40, 102, 102, 102}, // below one percent a grey of L * 2.55, whatever the hue
+        {0, 1, 50, 0.505 * 255, 0.495 * 255, 0.495 * 255}, // exactly one percent is not grey
+        {60, 100, 60, 255, 255, 51}, // above half lightness m2 = s + l - s * l
+    };
+    for (const auto& r : back) {
+        ws.HSLtoRGB(r[0], r[1], r[2]);
+        EXPECT_NEAR(ws.OutR, r[3], 1e-9) << r[0] << "/" << r[1] << "/" << r[2];
+        EXPECT_NEAR(ws.OutG, r[4], 1e-9);
+        EXPECT_NEAR(ws.OutB, r[5], 1e-9);
+    }
+    // FindRGB wraps the hue once, in place. Rows: hue, hue after the call, result.
+    const double m1 = 0.2, m2 = 0.8;
+    const double hues[][3] = {
+        {360, 360, m1}, // exactly 360 is left alone and falls in the last band
+        {361, 1, (m2 - m1) / 60 + m1},
+        {420, 60, m2},
+        {-30, 330, m1},
+        {179.5, 179.5, m2},
+    };
+    for (const auto& r : hues) {
+        double hue = r[0];
+        EXPECT_NEAR(ColorWorkspace::FindRGB(m1, m2, hue), r[2], 1e-12) << r[0];
+        EXPECT_EQ(hue, r[1]);
+    }
+}
+
+constexpr int kStep = 30; // the Lighten and Darken step the program starts with
+
+// Rows: channel, lightened, darkened. Landing exactly on a limit is not clamping. Web-safe
+// channels are the nearest multiple of 51: within 25 of one names exactly one, since 51 is odd.
+TEST(AdjustmentsTest, LightenDarkenAndWebsafeStayWithinTheChannel)
+{
+    const int rows[][3] = {{240, 255, 210}, {10, 40, 0}, {255, 255, 225}, {225, 255, 195},
+                           {224, 254, 194}, {30, 60, 0}, {31, 61, 1},     {100, 130, 70}};
+    for (const auto& [channel, lighter, darker] : rows) {
+        EXPECT_EQ(lightenChannel(channel, kStep), lighter) << channel;
+        EXPECT_EQ(darkenChannel(channel, kStep), darker) << channel;
+    }
+    for (int channel = 0; channel <= 255; ++channel) {
+        const int safe = websafeChannel(channel);
+        EXPECT_TRUE(safe % 51 == 0 && safe >= 0 && safe <= 255 && std::abs(safe - channel) <= 25)
+            << channel << " gave " << safe;
+    }
+}
+
+TEST(AdjustmentsTest, SaturationMovesFivePointsWithinTheRange)
+{
+    ColorWorkspace ws;
+    // A grey has hue 0, so it tints towards red: l = 0.50196, s = 0.05 gives m2 * 255 = 134.35
+    // and m1 * 255 = 121.65.
+    EXPECT_EQ(shiftSaturation(ws, 128, 128, 128, kSaturationStep), (RgbChannels{134, 122, 122}));
+    // Saturation 96 plus 5 must stop at 100; unclamped it would push red past 255.
+    EXPECT_EQ(shiftSaturation(ws, 250, 5, 5, kSaturationStep), (RgbChannels{255, 0, 0}));
+    EXPECT_EQ(ws.SatPct, 100);
+    // Five steps down from saturation 20 end at an exact grey of the same lightness (50 %), and
+    // a sixth stays there instead of going negative.
+    RgbChannels c{153, 102, 102};
+    for (int i = 1; i <= 6; ++i)
+        c = shiftSaturation(ws, c.red, c.green, c.blue, -kSaturationStep);
+    EXPECT_EQ(ws.SatPct, 0);
+    EXPECT_TRUE(c.red == c.green && c.green == c.blue && std::abs(c.red - 128) <= 1) << c.red;
 }
 
 } // namespace

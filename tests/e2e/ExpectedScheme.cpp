@@ -7,64 +7,34 @@
 //
 // Each colour is printed on a line of its own as six upper-case hexadecimal digits, red first.
 
-#include "colour/ColorValue.h"
-#include "colour/ColorWorkspace.h"
 #include "colour/Palettes.h"
 #include "colour/Scheme.h"
 
 #include <charconv>
 #include <cstdio>
-#include <optional>
 #include <string_view>
-
-namespace {
-
-std::optional<int> parseNumber(std::string_view text, int base)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-int usage()
-{
-    std::fputs("usage: orvane_e2e_expected scheme RRGGBB | websafe CELL\n", stderr);
-    return 2;
-}
-
-void printColor(orvane::ColorValue color)
-{
-    std::printf("%s\n", orvane::WebHex(color).c_str());
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3)
-        return usage();
-    const std::string_view command = argv[1];
-    const std::string_view operand = argv[2];
-
-    if (command == "scheme") {
-        const std::optional<int> rgb = parseNumber(operand, 16);
-        if (operand.size() != 6 || !rgb)
-            return usage();
-        orvane::ColorWorkspace workspace;
-        workspace.setCurrent((*rgb >> 16) & 0xFF, (*rgb >> 8) & 0xFF, *rgb & 0xFF);
-        for (const orvane::ColorValue color :
-             orvane::deriveScheme(workspace, orvane::SchemeMode::ColorWheel))
-            printColor(color);
+    using namespace orvane;
+    const std::string_view command = argc == 3 ? argv[1] : "";
+    const std::string_view operand = argc == 3 ? argv[2] : "";
+    const bool scheme = command == "scheme";
+    int number = -1;
+    const auto [end, error] =
+        std::from_chars(operand.data(), operand.data() + operand.size(), number, scheme ? 16 : 10);
+    const bool whole = error == std::errc() && end == operand.data() + operand.size();
+    if (scheme && whole && operand.size() == 6) {
+        ColorWorkspace workspace;
+        workspace.setCurrent((number >> 16) & 0xFF, (number >> 8) & 0xFF, number & 0xFF);
+        for (const ColorValue color : deriveScheme(workspace, SchemeMode::ColorWheel))
+            std::printf("%s\n", WebHex(color).c_str());
         return 0;
     }
-    if (command == "websafe") {
-        const std::optional<int> cell = parseNumber(operand, 10);
-        if (!cell || *cell < 0 || *cell >= orvane::kWebSafeCellCount)
-            return usage();
-        printColor(orvane::webSafeCellColor(*cell));
+    if (command == "websafe" && whole && number >= 0 && number < kWebSafeCellCount) {
+        std::printf("%s\n", WebHex(webSafeCellColor(number)).c_str());
         return 0;
     }
-    return usage();
+    std::fputs("usage: orvane_e2e_expected scheme RRGGBB | websafe CELL\n", stderr);
+    return 2;
 }

@@ -26,17 +26,13 @@ public:
 
     std::optional<std::string> specialFolder(int folderId) override
     {
-        folderRequests.push_back(folderId);
         const auto found = folders.find(folderId);
-        if (found == folders.end())
-            return std::nullopt;
-        return found->second;
+        return found == folders.end() ? std::nullopt : std::optional(found->second);
     }
 
     std::deque<std::optional<DialogChoice>> answers;
     std::map<int, std::string> folders{{5, "/home/ann/Documents"}};
     std::vector<DialogRecord> records;
-    std::vector<int> folderRequests;
 };
 
 } // namespace orvane

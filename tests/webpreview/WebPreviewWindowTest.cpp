@@ -20,7 +20,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace orvane::test {
 
@@ -33,8 +32,6 @@ using Colors = std::array<ColorValue, kWebColorCount>;
 
 constexpr ColorValue kCurrent = 51 + 35 * 256 + 231 * 65536; // #3323E7
 constexpr ColorValue kOrange = 33023;                        // 255, 128, 0
-constexpr Colors kDefaultColors = {0xD13241, 0x21BD7D, 0xFFFFFF, 0x0087FF, 0x000000,
-                                   0xFFFFFF, 0x000000, 0x804D1A, 0x000000};
 constexpr Colors kResetColors = {0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xFFFFFF, 0, 0, 0, 0, 0};
 
 std::string readFile(const fs::path& path)
@@ -43,39 +40,25 @@ std::string readFile(const fs::path& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<fs::path> filesIn(const fs::path& folder)
-{
-    std::vector<fs::path> found;
-    for (const auto& entry : fs::directory_iterator(folder))
-        found.push_back(entry.path().filename());
-    return found;
-}
-
+// Opens the window as the main window's toggle does, placed at its stored position, with an
+// empty folder to save into.
 class WebPreviewWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         SetDefaults(state_);
-        folder_ = fs::path(::testing::TempDir()) /
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
+        defaults_ = state_.WebColors;
         fs::create_directories(folder_);
-    }
-
-    void TearDown() override
-    {
-        delete window_.data();
-        fs::remove_all(folder_);
-    }
-
-    // Opens the window as the main window's toggle does: placed at its stored position, shown.
-    void open()
-    {
         window_ = new WebPreviewWindow(
             state_, [this] { return current_; }, dialogs_, messages_);
         window_->placeAtStoredPosition();
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.data()));
+    }
+    void TearDown() override
+    {
+        delete window_.data();
+        fs::remove_all(folder_);
     }
 
     // By WebColors index: the four panels, then the five texts.
@@ -83,10 +66,6 @@ protected:
     {
         return window_->findChild<QWidget*>(index < 4 ? QStringLiteral("Picture2_%1").arg(index)
                                                       : QStringLiteral("Label1_%1").arg(index - 4));
-    }
-    QString status(int number) const
-    {
-        return window_->findChild<QLabel*>(QStringLiteral("Panel%1").arg(number))->text();
     }
 
     // Delivers a drop as the window system does, from outside this window; tells if entered.
@@ -99,29 +78,22 @@ protected:
         return enter.isAccepted();
     }
 
-    void answerSaveWith(const fs::path& path)
-    {
-        dialogs_.answers.push_back(DialogChoice{path.string(), path.filename().string(), 1,
-                                                kOfnOverwritePrompt | kOfnHideReadOnly});
-    }
-
     AppState state_;
+    Colors defaults_;
     ColorValue current_ = kCurrent;
     ScriptedBackend dialogs_;
     RecordingMessageBoxes messages_;
-    fs::path folder_;
+    fs::path folder_ = fs::path(::testing::TempDir()) /
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name();
     QPointer<WebPreviewWindow> window_;
 };
 
 } // namespace
 
-TEST_F(WebPreviewWindowTest, ShowsHoversPaintsOnClicksAndDropsAndAsksForThePopup)
+TEST_F(WebPreviewWindowTest, ShowsHoversPaintsAsksForThePopupAndStoresOnClosing)
 {
-    open();
-    EXPECT_EQ(window_->elementColors(), kDefaultColors);
     QTest::mouseMove(element(0), QPoint(200, 30));
-    EXPECT_EQ(status(1), "RGB: 65.50.209");
-    EXPECT_EQ(status(2), "HEX: #4132D1");
+    EXPECT_EQ(window_->findChild<QLabel*>("Panel1")->text(), "RGB: 65.50.209");
     EXPECT_EQ(element(0)->toolTip(), "#4132D1");
 
     // Left click and a colour from elsewhere paint, right click asks for the popup on the
@@ -136,12 +108,10 @@ TEST_F(WebPreviewWindowTest, ShowsHoversPaintsOnClicksAndDropsAndAsksForThePopup
     QMimeData plain;
     plain.setText(QStringLiteral("#FF8000"));
     EXPECT_FALSE(dropColor(element(0), &plain));
-    Colors expected = kDefaultColors;
+    Colors expected = defaults_;
     expected[1] = kOrange;
-    expected[2] = kCurrent;
-    expected[6] = kCurrent;
+    expected[2] = expected[6] = kCurrent;
     EXPECT_EQ(window_->elementColors(), expected);
-    EXPECT_EQ(popup.count(), 0);
 
     state_.PopupColor = kOrange;
     QTest::mouseClick(element(8), Qt::RightButton, {}, QPoint(5, 7));
@@ -151,76 +121,46 @@ TEST_F(WebPreviewWindowTest, ShowsHoversPaintsOnClicksAndDropsAndAsksForThePopup
     EXPECT_EQ(popup.at(0).at(0).toPoint(),
               window_->mapToGlobal(QPoint(120 + 36 + 5, 24 + 70 + 33 + 7)));
     EXPECT_EQ(window_->elementColors(), expected);
-    EXPECT_EQ(state_.WebColors, kDefaultColors);
-}
+    EXPECT_EQ(state_.WebColors, defaults_);
 
-TEST_F(WebPreviewWindowTest, ResetColoursAreStoredOnClosing)
-{
-    open();
+    // The colours shown, here the reset ones, are stored when the window closes.
     QSignalSpy closed(window_.data(), &WebPreviewWindow::closed);
     window_->findChild<QAction*>("Toolbar1_2")->trigger();
-    EXPECT_EQ(window_->elementColors(), kResetColors);
     window_->close();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(state_.WebColors, kResetColors);
 }
 
-TEST_F(WebPreviewWindowTest, SavedPageCarriesTheColoursShownAtThatMoment)
-{
-    open();
-    const fs::path first = folder_ / "scheme.html";
-    answerSaveWith(first);
-    window_->findChild<QAction*>("Toolbar1_1")->trigger();
-    EXPECT_EQ(readFile(first), buildWebPage(webPageColorsFrom(kDefaultColors)));
-    // The dialog asks for an HTML file and is owned by the window.
-    ASSERT_EQ(dialogs_.records.size(), 1u);
-    const DialogRecord& record = dialogs_.records[0];
-    EXPECT_EQ(record.kind, DialogKind::Save);
-    EXPECT_EQ(record.defaultExtension, "html");
-    EXPECT_EQ(record.filter, "HTML File (*.html;*.htm)\0*.html;*.htm\0\0"s);
-    EXPECT_EQ(record.flags, kOfnOverwritePrompt | kOfnHideReadOnly);
-    EXPECT_EQ(record.owner, static_cast<std::int64_t>(window_->winId()));
-    EXPECT_EQ(record.fileName, "");
-    EXPECT_EQ(record.title, "Orvane");
-    EXPECT_EQ(record.initialDirectory, "/home/ann/Documents");
-
-    // A colour dropped but not yet stored is exported; the path is used as the dialog gave it.
-    const std::unique_ptr<QMimeData> mime(makeColorMime(kOrange));
-    EXPECT_TRUE(dropColor(element(0), mime.get()));
-    const fs::path second = folder_ / "dropped";
-    answerSaveWith(second);
-    window_->saveAsWebPage();
-    Colors dropped = kDefaultColors;
-    dropped[0] = kOrange;
-    EXPECT_EQ(readFile(second), buildWebPage(webPageColorsFrom(dropped)));
-    EXPECT_TRUE(messages_.shown.empty());
-    EXPECT_EQ(state_.WebColors, kDefaultColors);
-    EXPECT_EQ(filesIn(folder_).size(), 2u) << "no temporary file left behind";
-}
-
-TEST_F(WebPreviewWindowTest, CancellingTheDialogWritesNothing)
+// The page carries the colours shown, also one painted but not yet stored, at the path the
+// dialog gave. A cancelled save writes nothing; one that cannot be written is reported once.
+TEST_F(WebPreviewWindowTest, SavesThePageShownOrReportsWhyNot)
 {
     const fs::path existing = folder_ / "page.html";
     std::ofstream(existing, std::ios::binary) << "keep me";
-    open();
     window_->saveAsWebPage();
-    EXPECT_EQ(readFile(existing), "keep me");
-    EXPECT_EQ(filesIn(folder_), std::vector<fs::path>{"page.html"});
-    EXPECT_TRUE(messages_.shown.empty());
-}
-
-TEST_F(WebPreviewWindowTest, AFileThatCannotBeWrittenIsReportedOnce)
-{
-    const fs::path plain = folder_ / "plain.txt";
-    std::ofstream(plain, std::ios::binary) << "not a folder";
-    open();
-    const fs::path impossible = plain / "page.html";
-    answerSaveWith(impossible);
+    const fs::path impossible = existing / "page.html";
+    dialogs_.answers.push_back(DialogChoice{impossible.string(), "page.html", 1, 0});
     window_->saveAsWebPage();
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].text, QStringLiteral("The web page could not be saved to %1.")
                                            .arg(QString::fromStdString(impossible.string())));
-    EXPECT_EQ(filesIn(folder_), std::vector<fs::path>{"plain.txt"});
+    EXPECT_EQ(readFile(existing), "keep me");
+
+    QTest::mouseClick(element(0), Qt::LeftButton, {}, QPoint(5, 5));
+    dialogs_.answers.push_back(DialogChoice{(folder_ / "painted").string(), "painted", 1, 0});
+    window_->findChild<QAction*>("Toolbar1_1")->trigger();
+    Colors painted = defaults_;
+    painted[0] = kCurrent;
+    EXPECT_EQ(readFile(folder_ / "painted"), buildWebPage(webPageColorsFrom(painted)));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2) << "a temporary left behind";
+    EXPECT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(state_.WebColors, defaults_);
+    // A save dialog for an HTML file, owned by the window; the rest are the dialog's defaults.
+    const DialogRecord& record = dialogs_.records.at(2);
+    EXPECT_EQ(record.kind, DialogKind::Save);
+    EXPECT_EQ(record.defaultExtension, "html");
+    EXPECT_EQ(record.filter, "HTML File (*.html;*.htm)\0*.html;*.htm\0\0"s);
+    EXPECT_EQ(record.owner, static_cast<std::int64_t>(window_->winId()));
 }
 
 } // namespace orvane::test

@@ -1,0 +1,171 @@
+#include "core/CommandLine.h"
+#include "core/PickerGeometry.h"
+#include "core/TipsFile.h"
+#include "core/UndoHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvane {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(CommandLineTest, StartupFileFromArguments)
+{
+    const std::pair<Strings, std::string> rows[] = {
+        {{}, ""},
+        {{"x"}, ""}, // one character names no file
+        {{"ab"}, "ab"},
+        // A path with blanks may arrive split; the pieces are joined by single blanks.
+        {{"/home/me/My", "Schemes/sea", "blue.vrx"}, "/home/me/My Schemes/sea blue.vrx"},
+        // Surrounding quotes are removed, also when they were split apart with the path.
+        {{"\"/home/me/sea blue.vrx\""}, "/home/me/sea blue.vrx"},
+        {{"\"/home/me/sea", "blue.vrx\""}, "/home/me/sea blue.vrx"},
+        {{"\"\""}, ""},
+        // A quote on one side only is part of the name.
+        {{"\"/home/me/a.vrx"}, "\"/home/me/a.vrx"},
+        {{"a.vrx\""}, "a.vrx\""},
+    };
+    for (const auto& [arguments, file] : rows)
+        EXPECT_EQ(startupFileFromArguments(arguments), file) << testing::PrintToString(arguments);
+}
+
+// The option is removed wherever and however often it stands before the file is read; a path
+// that merely contains it stays a path.
+TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
+{
+    const std::string option = "--report-first-paint";
+    const std::tuple<Strings, bool, std::string> rows[] = {
+        {{option, "/home/me/sea", "blue.vrx"}, true, "/home/me/sea blue.vrx"},
+        {{"a.vrx", option, option}, true, "a.vrx"},
+        {{"/tmp/" + option + ".vrx"}, false, "/tmp/" + option + ".vrx"},
+        {{}, false, ""},
+    };
+    for (auto [arguments, found, file] : rows) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        EXPECT_EQ(takeOption(arguments, option), found);
+        EXPECT_EQ(startupFileFromArguments(arguments), file);
+    }
+}
+
+constexpr int kW = 1920;
+constexpr int kH = 1080;
+
+// The block centres on the pointer, stops at the near edges, and keeps the last 24 pixels once
+// the pointer is within 24 pixels of the far edge although a centred block would still fit.
+TEST(PickerGeometryTest, MagnifiedBlockCentresOnThePointerAndStopsAtTheEdges)
+{
+    const std::tuple<PixelPoint, int, int, PixelPoint> cases[] = {
+        {{100, 100}, kW, kH, {88, 88}},
+        {{12, 12}, kW, kH, {0, 0}},                       // exactly half a block from the edge
+        {{kW - 24, kH - 24}, kW, kH, {kW - 36, kH - 36}}, // a block's length from the far edge
+        {{kW - 23, 100}, kW, kH, {kW - 24, 88}},
+        {{kW - 1, kH - 1}, kW, kH, {kW - 24, kH - 24}},
+        {{700, 700}, 2560, 720, {688, 696}}, // each axis uses its own extent
+    };
+    for (const auto& [pointer, width, height, origin] : cases)
+        EXPECT_EQ(magnifiedBlockOrigin(pointer, width, height), origin)
+            << pointer.x << "," << pointer.y;
+    // On a desktop narrower than three half blocks both edge rules apply; the near edge wins.
+    EXPECT_EQ(magnifiedBlockStart(11, 30), 0);
+    EXPECT_EQ(magnifiedBlockStart(12, 30), 6);
+}
+
+// The magnifier panel jumps between the left and the right; fifty is the first left counted as
+// the right side.
+TEST(PickerGeometryTest, MagnifierPanelJumpsAside)
+{
+    const int rows[][3] = {{40, kW, kW - 120}, {kW - 120, kW, 40}, {49, kW, kW - 120},
+                           {50, kW, 40},       {-5, kW, kW - 120}, {40, 800, 680}};
+    for (const auto& [left, width, next] : rows)
+        EXPECT_EQ(magnifierPanelLeftOnEnter(left, width), next) << left << " of " << width;
+}
+
+TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)
+{
+    const std::pair<std::string, Strings> cases[] = {
+        {"A\r\nB\rC\nD", {"A", "B", "C", "D"}},
+        {"A\n\rB", {"A", "", "B"}}, // a line feed belongs to the carriage return before it only
+        {"A\r\n\r\n", {"A", ""}},
+        {"\r\r\n\n", {"", "", ""}},
+        {"", {}},
+    };
+    for (const auto& [text, tips] : cases)
+        EXPECT_EQ(parseTips(text), tips) << testing::PrintToString(text);
+    // What is no file, or no readable one, gives no tips.
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    for (const auto& path : {folder, folder / "orvane-absent-tips.txt", std::filesystem::path()})
+        EXPECT_TRUE(readTipsFile(path).empty()) << path;
+}
+
+// Distinct, recognisable colours: colour(n) for the n-th recording.
+ColorValue colour(int n)
+{
+    return 0x010000 * n + 0x37;
+}
+
+AppState withHistory(int count)
+{
+    AppState state;
+    SetDefaults(state);
+    for (int n = 0; n < count; ++n)
+        recordUndo(state, colour(n));
+    return state;
+}
+
+TEST(UndoHistoryTest, FirstColourGoesToSlotOneAndRecordingDropsTheRedoTail)
+{
+    AppState state = withHistory(1);
+    EXPECT_EQ(state.UndoPos, 1);
+    EXPECT_EQ(state.UndoColors[1], colour(0));
+    EXPECT_FALSE(canUndo(state) || canRedo(state));
+    for (const int n : {1, 1, 2})
+        recordUndo(state, colour(n)); // the same colour twice makes two entries
+    EXPECT_EQ(stepBack(state), colour(1));
+    EXPECT_EQ(stepBack(state), colour(1)); // with colour(1) and colour(2) to redo
+    recordUndo(state, colour(7));
+    EXPECT_EQ(state.UndoPos, 3);
+    EXPECT_EQ(state.UndoColors[3], colour(7));
+    EXPECT_FALSE(canRedo(state));
+    EXPECT_EQ(stepBack(state), colour(1));
+    EXPECT_EQ(stepBack(state), colour(0));
+    EXPECT_FALSE(canUndo(state));
+}
+
+TEST(UndoHistoryTest, OverflowKeepsTheLatestFiftyAndWalksThemBothWays)
+{
+    AppState state = withHistory(60);
+    EXPECT_EQ(state.UndoPos, 50);
+    EXPECT_EQ(state.UndoColors[0], colour(9)); // the last one pushed out, out of reach
+    for (int step = 1; step <= 49; ++step)
+        EXPECT_EQ(stepBack(state), colour(59 - step)) << step;
+    EXPECT_EQ(stepBack(state), std::nullopt);
+    for (int step = 1; step <= 49; ++step)
+        EXPECT_EQ(stepForward(state), colour(10 + step)) << step;
+    EXPECT_EQ(stepForward(state), std::nullopt);
+}
+
+// A cursor outside 1..50 (a corrupted state) must never lead to an access outside the array.
+TEST(UndoHistoryTest, CursorOutOfRangeIsNeverFollowed)
+{
+    for (const int position : {-32768, -1, 51, 32767}) {
+        SCOPED_TRACE(position);
+        AppState state = withHistory(50);
+        state.UndoPos = static_cast<std::int16_t>(position);
+        EXPECT_FALSE(canUndo(state) || canRedo(state));
+        EXPECT_FALSE(stepBack(state) || stepForward(state));
+        EXPECT_EQ(state.UndoPos, position);
+        recordUndo(state, colour(99));
+        ASSERT_TRUE(state.UndoPos >= 1 && state.UndoPos <= 50);
+        EXPECT_EQ(state.UndoColors[state.UndoPos], colour(99));
+    }
+}
+
+} // namespace
+} // namespace orvane

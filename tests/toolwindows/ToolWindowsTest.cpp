@@ -1,0 +1,304 @@
+#include "toolwindows/AboutWindow.h"
+#include "toolwindows/FavoritesWindow.h"
+#include "toolwindows/HarmoniesWindow.h"
+#include "toolwindows/HistoryWindow.h"
+#include "toolwindows/TipsWindow.h"
+
+#include "core/AppState.h"
+#include "core/UndoHistory.h"
+#include "widgets/ColorMime.h"
+#include "widgets/SwatchWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMimeData>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace orvane {
+namespace {
+
+constexpr ColorValue kStartColor = 51 + 35 * 256 + 231 * 65536; // #3323E7
+constexpr ColorValue kOrange = 33023;                           // 255, 128, 0
+using Squares = std::array<ColorValue, 3>;
+
+TEST(AboutWindowTest, ClosesOnAClickOutsideTheLabelOrAfterThreeSeconds)
+{
+    // Runs the deletion that closing asks for and tells whether the window is gone.
+    const auto gone = [](const QPointer<AboutWindow>& window) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return window.isNull();
+    };
+    QPointer<AboutWindow> window = new AboutWindow;
+    window->show();
+    QTest::mouseClick(window->findChild<QLabel*>("Label1"), Qt::LeftButton);
+    EXPECT_FALSE(gone(window));
+    QTest::mouseClick(window.data(), Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_TRUE(gone(window));
+
+    window = new AboutWindow;
+    window->show();
+    auto* timer = window->findChild<QTimer*>("Timer1");
+    EXPECT_TRUE(timer->isActive() && timer->interval() == 3000);
+    QMetaObject::invokeMethod(timer, "timeout");
+    EXPECT_TRUE(gone(window));
+    delete window.data();
+}
+
+class FavoritesWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDefaults(state_); }
+    void TearDown() override { delete window_.data(); }
+
+    // Opens the window as the main window's toggle does: placed at its stored position, shown.
+    void open()
+    {
+        window_ = new FavoritesWindow(state_, [] { return kStartColor; });
+        window_->placeAtStoredPosition();
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.data()));
+    }
+    SwatchWidget* slot(int index) const
+    {
+        return window_->findChild<SwatchWidget*>(QStringLiteral("Picture1_%1").arg(index));
+    }
+    QString label(int index) const
+    {
+        return window_->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(index))->text();
+    }
+
+    AppState state_;
+    QPointer<FavoritesWindow> window_;
+};
+
+// Black is a colour, not an empty slot.
+TEST_F(FavoritesWindowTest, SlotsFillChooseTakeDropsAndClearAndKeepOnTopKeepsThePlace)
+{
+    state_.FavColors = {255, 0, kNoColor, kOrange, kNoColor};
+    state_.PopupColor = 255;
+    open();
+    EXPECT_EQ(label(1), "0.0.0\n#000000");
+    QSignalSpy chosen(window_.data(), &FavoritesWindow::colorChosenWithUndo);
+    QSignalSpy popup(window_.data(), &FavoritesWindow::popupRequested);
+
+    // A right click sets the popup colour and asks for the popup at the pointer.
+    QTest::mouseClick(slot(1), Qt::RightButton, {}, QPoint(5, 7));
+    EXPECT_EQ(state_.PopupColor, 0);
+    ASSERT_EQ(popup.count(), 1);
+    EXPECT_EQ(popup.at(0).at(0).toPoint(), slot(1)->mapToGlobal(QPoint(5, 7)));
+
+    // An empty slot is filled on the press and chosen on the release.
+    QTest::mousePress(slot(2), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(state_.FavColors[2], kStartColor);
+    EXPECT_EQ(chosen.count(), 0);
+    QTest::mouseRelease(slot(2), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), kStartColor);
+
+    // A drop from elsewhere, as the window system delivers it, copies the colour in; a slot
+    // dropped on itself is chosen instead.
+    const std::unique_ptr<QMimeData> mime(makeColorMime(kOrange));
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(slot(0), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(slot(0), &drop);
+    EXPECT_EQ(label(0), "255.128.0\n#FF8000");
+    emit slot(3)->dropped(kOrange, true);
+    ASSERT_EQ(chosen.count(), 2);
+    EXPECT_EQ(chosen.at(1).at(0).toInt(), kOrange);
+
+    // A clear button empties only its own slot.
+    QTest::mouseClick(window_->findChild<QToolButton*>("Command1_1"), Qt::LeftButton);
+    EXPECT_EQ(state_.FavColors, (std::array<ColorValue, kFavoriteSlots>{
+                                    kOrange, kNoColor, kStartColor, kOrange, kNoColor}));
+    EXPECT_EQ(label(1), "...,...,...\n#......");
+
+    // Changing the window flags hides a window; the box must bring it back where it was. Storing
+    // the position on closing is checked through the main window.
+    window_->move(40, 60);
+    for (bool onTop : {true, false}) {
+        QTest::mouseClick(window_->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+        EXPECT_EQ(window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+        EXPECT_TRUE(window_->isVisible());
+        EXPECT_EQ(window_->pos(), QPoint(40, 60));
+    }
+}
+
+// Recognisable base colours show which slot each square reads; the colours of each kind are the
+// harmony table's to check.
+TEST(HarmoniesWindowTest, SquaresFollowTheChosenKindAndReHar)
+{
+    AppState state;
+    SetDefaults(state);
+    state.HarmonyColors = {100, 101, 102, 103, 104, 105, 106, 107};
+    HarmoniesWindow window(state);
+    const auto shown = [&window] {
+        Squares colors{};
+        for (int i = 0; i < 3; ++i) {
+            auto* square = window.findChild<SwatchWidget*>(QStringLiteral("Picture1_%1").arg(i));
+            colors[i] = square->isHidden() ? 0 : square->color();
+        }
+        return colors;
+    };
+    EXPECT_EQ(shown(), (Squares{100, 101, 0})) << "every opening starts with Complements";
+    // The order makes switches both hide and show the third square.
+    auto* kinds = window.findChild<QComboBox*>("Combo1");
+    const std::pair<int, Squares> rows[] = {
+        {1, {100, 102, 103}}, {0, {100, 101, 0}}, {3, {106, 100, 107}}, {2, {100, 104, 105}}};
+    for (const auto& [kind, colors] : rows) {
+        kinds->setCurrentIndex(kind);
+        EXPECT_EQ(shown(), colors) << kind;
+    }
+    // ReHar follows the shared colours, but keeps the squares while no kind is chosen.
+    state.HarmonyColors = {200, 201, 202, 203, 204, 205, 206, 207};
+    window.ReHar();
+    EXPECT_EQ(shown(), (Squares{200, 204, 205}));
+    kinds->setCurrentIndex(-1);
+    state.HarmonyColors = {};
+    window.ReHar();
+    EXPECT_EQ(shown(), (Squares{200, 204, 205}));
+}
+
+// Records the start colour as start-up does, then the given number of colours n, 1, 2, ...
+AppState withHistory(int count)
+{
+    AppState state;
+    SetDefaults(state);
+    for (int n = 0; n <= count; ++n)
+        recordUndo(state, n == 0 ? kStartColor : MakeColor(n, 255 - n, 0));
+    return state;
+}
+
+// Undone colours stay listed and the newest is selected; after overflow only the newest 50
+// remain. Select Color hands on the one chosen and leaves the history alone.
+TEST(HistoryWindowTest, ListsTheRecordedColoursHandsOnTheOneSelectedAndRebuildsOnReturn)
+{
+    for (const auto& [count, undos, first] :
+         {std::tuple{3, 2, kStartColor}, {60, 0, MakeColor(11, 244, 0)}}) {
+        AppState state = withHistory(count);
+        for (int n = 0; n < undos; ++n)
+            stepBack(state);
+        const AppState before = state;
+        const ColorValue last = MakeColor(count, 255 - count, 0);
+        HistoryWindow window(state);
+        auto* list = window.findChild<QComboBox*>("Combo1");
+        ASSERT_EQ(list->count(), std::min(count + 1, 50)) << count;
+        EXPECT_EQ(list->itemData(0).toInt(), first);
+        EXPECT_EQ(list->currentData().toInt(), last);
+        EXPECT_EQ(window.findChild<SwatchWidget*>("Picture1")->color(), last);
+
+        QSignalSpy chosen(&window, &HistoryWindow::colorChosenWithoutUndo);
+        list->setCurrentIndex(1);
+        QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        ASSERT_EQ(chosen.count(), 1);
+        EXPECT_EQ(chosen.at(0).at(0).toInt(), list->itemData(1).toInt());
+        EXPECT_TRUE(state.UndoColors == before.UndoColors && state.UndoPos == before.UndoPos);
+    }
+
+    // Only activation rebuilds, and only when another window of the program had the focus.
+    AppState state = withHistory(0);
+    HistoryWindow window(state);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    recordUndo(state, 255);
+    emit qGuiApp->focusWindowChanged(nullptr); // another program had the focus
+    emit qGuiApp->focusWindowChanged(window.windowHandle());
+    auto* list = window.findChild<QComboBox*>("Combo1");
+    EXPECT_EQ(list->count(), 1);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(1), "255,0,0");
+    EXPECT_EQ(window.findChild<SwatchWidget*>("Picture1")->color(), 255);
+}
+
+const QString kNoTips = QStringLiteral("No tips are available: tips.txt is missing or empty.");
+
+class TipsWindowTest : public testing::Test {
+protected:
+    void SetUp() override { SetDefaults(state_); }
+
+    // Opens the window on tips.txt holding the text (none for nullptr), the random number fixed.
+    TipsWindow& open(const char* text, double random)
+    {
+        std::filesystem::remove(path_);
+        if (text)
+            std::ofstream(path_, std::ios::binary) << text;
+        window_ = std::make_unique<TipsWindow>(state_, path_, [random] { return random; });
+        return *window_;
+    }
+    void click(const char* name) const
+    {
+        QTest::mouseClick(window_->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+
+    QTemporaryDir folder_;
+    std::filesystem::path path_ = folder_.filePath("tips.txt").toStdString();
+    AppState state_;
+    std::unique_ptr<TipsWindow> window_;
+};
+
+// Rows: file (nullptr: none), random number, steps ('>' Next, '<' Previous), tip shown. The
+// first tip is the random number times the last index, rounded half to even.
+TEST_F(TipsWindowTest, WalksThroughTheFileAndCutsAHugeLineShort)
+{
+    const std::tuple<const char*, double, const char*, QString> cases[] = {
+        {"A\r\nB\r\nC\r\n", 0.99, "><", "C"}, // wraps forwards and back
+        {"A\r\nB\r\nC\r\n", 0.25, "", "A"},   // 0.5 rounds to 0
+        {"A\r\nB\r\nC\r\n", 0.75, "", "C"},   // 1.5 rounds to 2
+        {"The only tip", 0.7, "><", "The only tip"},
+        {nullptr, 0.99, ">", kNoTips},
+        {"", 0.5, "<", kNoTips},
+    };
+    for (const auto& [file, random, steps, expected] : cases) {
+        TipsWindow& tips = open(file, random);
+        for (const char* step = steps; *step; ++step)
+            click(*step == '>' ? "Command2" : "Command1");
+        EXPECT_EQ(tips.currentTip(), expected) << random << steps;
+    }
+    // A huge line without spaces would take minutes to lay out; it is shown cut short, and the
+    // tips after it are whole.
+    TipsWindow& tips = open((std::string(400000, 'x') + "\nshort tip\n").c_str(), 0);
+    EXPECT_EQ(tips.currentTip(), QString(4000, 'x'));
+    click("Command2");
+    EXPECT_EQ(tips.currentTip(), "short tip");
+}
+
+// Only a clear box turns the tips off; a greyed one counts as ticked.
+TEST_F(TipsWindowTest, StartUpBoxIsStoredHoweverTheWindowCloses)
+{
+    using Close = void (*)(TipsWindow&);
+    const std::tuple<Qt::CheckState, Close, Flag16> cases[] = {
+        {Qt::Unchecked, [](TipsWindow& w) { w.reject(); }, kFlagFalse},
+        {Qt::Checked, [](TipsWindow& w) { w.close(); }, kFlagTrue},
+        {Qt::PartiallyChecked, [](TipsWindow& w) { w.accept(); }, kFlagTrue},
+    };
+    for (const auto& [box, close, expected] : cases) {
+        state_.ShowTipsAtStart = expected == kFlagTrue ? kFlagFalse : kFlagTrue;
+        open("A tip", 0).show();
+        window_->findChild<QCheckBox*>("Check1")->setCheckState(box);
+        close(*window_);
+        EXPECT_EQ(state_.ShowTipsAtStart, expected) << box;
+    }
+}
+
+} // namespace
+} // namespace orvane
