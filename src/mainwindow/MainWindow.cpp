@@ -7,9 +7,9 @@
 #include "core/UndoHistory.h"
 #include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/MainToolbar.h"
 #include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/SpectrumPalette.h"
-#include "mainwindow/ToolbarIcons.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
 #include "toolwindows/AboutWindow.h"
@@ -36,7 +36,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 namespace orvane {
 
@@ -50,7 +49,6 @@ constexpr int kGridIndex[4][4] = {{0, 1, 2, 3}, {11, 12, 13, 4}, {10, 15, 14, 5}
 constexpr int kGridSwatchWidth = 915;
 constexpr int kGridSwatchHeight = 600;
 
-constexpr int kToolbarHeight = 30;
 constexpr int kValueColumnLeft = 376;
 constexpr int kValueColumnTop = 40;
 constexpr int kClientWidth = 600;
@@ -147,63 +145,15 @@ void MainWindow::buildClientArea()
 
 void MainWindow::buildToolbar()
 {
-    toolbar_ = new QToolBar(clientArea_);
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setGeometry(0, 0, kClientWidth, kToolbarHeight);
-    toolbar_->setIconSize(QSize(20, 20));
-    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-
-    struct Button {
-        int number;
-        QString text;
-        ToolbarPicture picture;
-        QAction* follows; // the menu item whose enabled state the button mirrors
-    };
-    const Button buttons[] = {
-        {1, tr("Open"), ToolbarPicture::Open, nullptr},
-        {2, tr("Save"), ToolbarPicture::Save, nullptr},
-        {4, tr("Back"), ToolbarPicture::Back, actions_->undo},
-        {5, tr("Forward"), ToolbarPicture::Forward, actions_->redo},
-        {6, tr("Screen Color Picker"), ToolbarPicture::ScreenPicker, nullptr},
-        {7, tr("Make Web Safe"), ToolbarPicture::MakeWebSafe, nullptr},
-        {8, tr("Lighten"), ToolbarPicture::Lighten, nullptr},
-        {9, tr("Darken"), ToolbarPicture::Darken, nullptr},
-        {10, tr("Saturate"), ToolbarPicture::Saturate, nullptr},
-        {11, tr("Desaturate"), ToolbarPicture::Desaturate, nullptr},
-        {13, tr("Show Favorites"), ToolbarPicture::Favorites, nullptr},
-        {14, tr("Show History"), ToolbarPicture::History, nullptr},
-        {15, tr("Show Harmonies"), ToolbarPicture::Harmonies, nullptr},
-        {16, tr("Show Preview"), ToolbarPicture::WebPreview, nullptr},
-    };
-    for (const Button& button : buttons) {
-        if (button.number == 4 || button.number == 13) {
-            const int separator = button.number == 4 ? 3 : 12;
-            toolbar_->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(separator));
-        }
-        QAction* action = toolbar_->addAction(toolbarIcon(button.picture), button.text);
-        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.number));
-        action->setData(button.number);
-        if (button.follows != nullptr) {
-            action->setEnabled(button.follows->isEnabled());
-            connect(button.follows, &QAction::enabledChanged, action, &QAction::setEnabled);
-        }
-    }
-
-    const auto toolbarButton = [this](int number) {
-        return toolbar_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(number));
-    };
-    toggles_[FavoritesTool] = {actions_->showFavorites, toolbarButton(13), kShowFavoritesCaption,
+    toolbar_ = new MainToolbar(*actions_, kClientWidth, clientArea_);
+    toggles_[FavoritesTool] = {actions_->showFavorites, toolbar_->button(13), kShowFavoritesCaption,
                                kHideFavoritesCaption};
-    toggles_[HarmoniesTool] = {actions_->showHarmonies, toolbarButton(15), kShowHarmoniesCaption,
+    toggles_[HarmoniesTool] = {actions_->showHarmonies, toolbar_->button(15), kShowHarmoniesCaption,
                                kHideHarmoniesCaption};
-    toggles_[HistoryTool] = {actions_->showHistory, toolbarButton(14), kShowHistoryCaption,
+    toggles_[HistoryTool] = {actions_->showHistory, toolbar_->button(14), kShowHistoryCaption,
                              kHideHistoryCaption};
-    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbarButton(16), kShowWebPreviewCaption,
-                                kHideWebPreviewCaption};
-    for (const ToolToggle& toggle : toggles_)
-        toggle.button->setCheckable(true);
-    connect(toolbar_, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { toolbarButtonClicked(action->data().toInt()); });
+    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbar_->button(16),
+                                kShowWebPreviewCaption, kHideWebPreviewCaption};
 }
 
 void MainWindow::buildStatusBar()
@@ -544,59 +494,6 @@ void MainWindow::toggleSpectrumPalette()
         drawPendingSpectrum();
     toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
     spectrumPalette_->setVisible(showSpectrum);
-}
-
-void MainWindow::toolbarButtonClicked(int number)
-{
-    const MainActions& a = *actions_;
-    switch (number) {
-    case 1:
-        openScheme();
-        break;
-    case 2:
-        saveScheme();
-        break;
-    case 4:
-        if (a.undo->isEnabled())
-            Undo();
-        break;
-    case 5:
-        if (a.redo->isEnabled())
-            Redo();
-        break;
-    case 6:
-        pickScreenColor();
-        break;
-    case 7:
-        a.makeWebsafe->trigger();
-        break;
-    case 8:
-        a.lighten->trigger();
-        break;
-    case 9:
-        a.darken->trigger();
-        break;
-    case 10:
-        a.saturate->trigger();
-        break;
-    case 11:
-        a.desaturate->trigger();
-        break;
-    case 13:
-        toggleToolWindow(FavoritesTool);
-        break;
-    case 14:
-        toggleToolWindow(HistoryTool);
-        break;
-    case 15:
-        toggleToolWindow(HarmoniesTool);
-        break;
-    case 16:
-        toggleToolWindow(WebPreviewTool);
-        break;
-    default:
-        break;
-    }
 }
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)

@@ -17,7 +17,6 @@
 
 class QFrame;
 class QLabel;
-class QToolBar;
 
 namespace orvane {
 
@@ -26,6 +25,7 @@ class FavoritesWindow;
 class FileDialogBackend;
 class HarmoniesWindow;
 class HistoryWindow;
+class MainToolbar;
 class MessageBoxes;
 class ScreenGrabber;
 class ShellOpener;
@@ -151,7 +151,6 @@ private:
     void adjustSaturation(double delta);
     void setSchemeMode(SchemeMode mode);
     void toggleSpectrumPalette();
-    void toolbarButtonClicked(int number);
 
     AppState& state_;
     MainWindowEnvironment environment_;
@@ -159,7 +158,7 @@ private:
     std::unique_ptr<MainActions> actions_;
 
     ClientArea* clientArea_ = nullptr;
-    QToolBar* toolbar_ = nullptr;
+    MainToolbar* toolbar_ = nullptr;
     std::array<SwatchWidget*, kSchemeSwatchCount + 1> swatches_{};
     QFrame* wheelFrame_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
