@@ -28,7 +28,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -40,14 +39,6 @@
 namespace orvane {
 
 namespace {
-
-// Where each scheme swatch stands: the outer ring runs clockwise from the top-left corner, the
-// inner four clockwise from their top-left.
-constexpr int kGridColumns[4] = {1290, 2370, 3450, 4530};
-constexpr int kGridRows[4] = {480, 1245, 2010, 2775};
-constexpr int kGridIndex[4][4] = {{0, 1, 2, 3}, {11, 12, 13, 4}, {10, 15, 14, 5}, {9, 8, 7, 6}};
-constexpr int kGridSwatchWidth = 915;
-constexpr int kGridSwatchHeight = 600;
 
 constexpr int kValueColumnLeft = 376;
 constexpr int kValueColumnTop = 40;
@@ -86,37 +77,13 @@ void MainWindow::buildClientArea()
     connect(clientArea_, &ClientArea::backgroundHovered, this, &MainWindow::hoverBackground);
     connect(clientArea_, &ClientArea::backgroundClicked, this, &MainWindow::clickBackground);
 
-    // The frame lies behind the inner four swatches, so it is made first.
-    wheelFrame_ = new QFrame(clientArea_);
-    wheelFrame_->setObjectName(QStringLiteral("Frame1"));
-    wheelFrame_->setFrameShape(QFrame::StyledPanel);
-    wheelFrame_->setFrameShadow(QFrame::Sunken);
-    wheelFrame_->setGeometry(twipsRect(2280, 1110, 2190, 1590));
-
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const int index = kGridIndex[row][column];
-            auto* swatch = new SwatchWidget(tr("Scheme colour %1").arg(index + 1), clientArea_);
-            swatch->setGeometry(twipsRect(kGridColumns[column], kGridRows[row], kGridSwatchWidth,
-                                          kGridSwatchHeight));
-            swatches_[index] = swatch;
-        }
-    }
-    swatches_[kCurrentSwatch] = new SwatchWidget(tr("Current colour"), clientArea_);
-    swatches_[kCurrentSwatch]->setGeometry(twipsRect(120, 1455, 795, 795));
-    for (int index = 0; index <= kCurrentSwatch; ++index) {
-        SwatchWidget* swatch = swatches_[index];
-        swatch->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-        connect(swatch, &SwatchWidget::hovered, this, [this, index] { hoverSwatch(index); });
-        connect(swatch, &SwatchWidget::released, this,
-                [this, index](Qt::MouseButton button, QPoint position) {
-                    releaseSwatch(index, button, position);
-                });
-        connect(swatch, &SwatchWidget::dropped, this, [this, index](ColorValue, bool fromItself) {
-            if (fromItself)
-                releaseSwatch(index, Qt::LeftButton, {});
-        });
-    }
+    grid_ = new SchemeSwatchGrid(clientArea_, this);
+    connect(grid_, &SchemeSwatchGrid::swatchHovered, this, &MainWindow::hoverSwatch);
+    connect(grid_, &SchemeSwatchGrid::swatchReleased, this, &MainWindow::releaseSwatch);
+    connect(grid_, &SchemeSwatchGrid::swatchDropped, this, [this](int index, bool fromItself) {
+        if (fromItself)
+            releaseSwatch(index, Qt::LeftButton, {});
+    });
 
     const QRect paletteRect = twipsRect(75, 3555, 5415, 915);
     webSafe_ = new WebSafePalette(clientArea_);
@@ -232,8 +199,8 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
         updateUndoActions();
     }
 
-    swatches_[kCurrentSwatch]->setColor(
-        static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
+    swatch(kCurrentSwatch)
+        ->setColor(static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
     valueEntry_->setHexText(qText(WebHexOfChannels(static_cast<int>(roundHalfEven(r)),
                                                    static_cast<int>(roundHalfEven(g)),
                                                    static_cast<int>(roundHalfEven(b)))));
@@ -244,12 +211,11 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
     const SchemeMode mode =
         actions_->rgbColorWheel->isChecked() ? SchemeMode::ColorWheel : SchemeMode::GroupByColor;
     const SchemeColors scheme = deriveScheme(workspace_, mode);
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        swatches_[index]->setColor(scheme[index]);
+    grid_->showScheme(scheme);
 
     SchemeColors shown{};
     for (int index = 0; index < kSchemeSwatchCount; ++index)
-        shown[index] = swatches_[index]->color();
+        shown[index] = swatch(index)->color();
     state_.HarmonyColors = harmonyBaseColors(shown);
     if (harmonies_)
         harmonies_->ReHar();
@@ -316,15 +282,14 @@ void MainWindow::finishStartUp()
 
 void MainWindow::applyPointers()
 {
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        swatches_[index]->setCursor(Qt::PointingHandCursor);
+    grid_->applyPointers();
     webSafe_->setCursor(Qt::CrossCursor);
     spectrumPalette_->setCursor(Qt::CrossCursor);
 }
 
 ColorValue MainWindow::currentColor() const
 {
-    return swatches_[kCurrentSwatch]->color();
+    return swatch(kCurrentSwatch)->color();
 }
 
 QString MainWindow::statusText(int panel) const
@@ -370,19 +335,19 @@ void MainWindow::Redo()
 
 void MainWindow::hoverSwatch(int index)
 {
-    SwatchWidget* swatch = swatches_[index];
-    showColorInStatus(swatch->color());
-    swatch->setToolTip(qText(hashHex(swatch->color())));
+    SwatchWidget* hovered = swatch(index);
+    showColorInStatus(hovered->color());
+    hovered->setToolTip(qText(hashHex(hovered->color())));
 }
 
 void MainWindow::releaseSwatch(int index, Qt::MouseButton button, QPoint position)
 {
-    SwatchWidget* swatch = swatches_[index];
+    SwatchWidget* released = swatch(index);
     if (button == Qt::LeftButton) {
-        selectColor(swatch->color());
+        selectColor(released->color());
     } else if (button == Qt::RightButton) {
-        state_.PopupColor = swatch->color();
-        showPopup(swatch->mapToGlobal(position), true);
+        state_.PopupColor = released->color();
+        showPopup(released->mapToGlobal(position), true);
     }
 }
 
@@ -397,7 +362,7 @@ void MainWindow::hoverBackground()
 {
     hoverSwatch(kCurrentSwatch);
     // Ends a palette preview left in the current-colour swatch.
-    swatches_[kCurrentSwatch]->setColor(swatches_[0]->color());
+    swatch(kCurrentSwatch)->setColor(swatch(0)->color());
 }
 
 void MainWindow::clickBackground()
@@ -409,7 +374,7 @@ void MainWindow::clickBackground()
 void MainWindow::previewColor(ColorValue color)
 {
     showColorInStatus(color);
-    swatches_[kCurrentSwatch]->setColor(color);
+    swatch(kCurrentSwatch)->setColor(color);
 }
 
 void MainWindow::setRgb()
@@ -482,7 +447,7 @@ void MainWindow::setSchemeMode(SchemeMode mode)
 {
     actions_->rgbColorWheel->setChecked(mode == SchemeMode::ColorWheel);
     actions_->groupByColor->setChecked(mode == SchemeMode::GroupByColor);
-    wheelFrame_->setVisible(mode == SchemeMode::ColorWheel);
+    grid_->showMode(mode);
     setRgb();
 }
 
@@ -603,7 +568,7 @@ void MainWindow::reopenToolWindows()
 
 void MainWindow::collectPersistentState()
 {
-    state_.SchemeColor = swatches_[0]->color();
+    state_.SchemeColor = swatch(0)->color();
     for (int tool = 0; tool < kToggledTools; ++tool) {
         ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool));
         const bool shown = window != nullptr && window->isVisible();
@@ -681,7 +646,7 @@ bool MainWindow::applySchemeFile(const std::filesystem::path& path)
     closeToolWindows();
     decodeRecord(*bytes, state_);
     reopenToolWindows();
-    swatches_[0]->setColor(state_.SchemeColor);
+    swatch(0)->setColor(state_.SchemeColor);
     releaseSwatch(0, Qt::LeftButton, {});
     return true;
 }

@@ -6,6 +6,7 @@
 #include "core/AppState.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/MainActions.h"
+#include "mainwindow/SchemeSwatchGrid.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -15,7 +16,6 @@
 #include <functional>
 #include <memory>
 
-class QFrame;
 class QLabel;
 
 namespace orvane {
@@ -47,7 +47,6 @@ struct MainWindowEnvironment {
     std::function<double()> random; // a number in [0, 1), for the first Quick Tip
 };
 
-inline constexpr int kCurrentSwatch = 16;
 inline constexpr int kStartColorRed = 51;
 inline constexpr int kStartColorGreen = 35;
 inline constexpr int kStartColorBlue = 231;
@@ -92,7 +91,7 @@ public:
     void openStartupFile();
 
     ColorValue currentColor() const;
-    SwatchWidget* swatch(int index) const { return swatches_[index]; }
+    SwatchWidget* swatch(int index) const { return grid_->swatch(index); }
     const MainActions& actions() const { return *actions_; }
     ValueEntryPanel* valueEntry() const { return valueEntry_; }
     QString statusText(int panel) const;
@@ -159,8 +158,7 @@ private:
 
     ClientArea* clientArea_ = nullptr;
     MainToolbar* toolbar_ = nullptr;
-    std::array<SwatchWidget*, kSchemeSwatchCount + 1> swatches_{};
-    QFrame* wheelFrame_ = nullptr;
+    SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     WebSafePalette* webSafe_ = nullptr;
     SpectrumPalette* spectrumPalette_ = nullptr;
