@@ -10,15 +10,12 @@
 #include "mainwindow/MainToolbar.h"
 #include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/SpectrumPalette.h"
+#include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "mainwindow/WebSafePalette.h"
 #include "toolwindows/AboutWindow.h"
-#include "toolwindows/FavoritesWindow.h"
-#include "toolwindows/HarmoniesWindow.h"
-#include "toolwindows/HistoryWindow.h"
 #include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
-#include "webpreview/WebPreviewWindow.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
@@ -61,7 +58,10 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
     setWindowTitle(kTitle);
     actions_ = std::make_unique<MainActions>(this);
     buildClientArea();
-    buildToolbar();
+    const auto* toolbar = new MainToolbar(*actions_, kClientWidth, clientArea_);
+    hub_ = new ToolWindowHub(
+        state_, *actions_, *toolbar, [this] { return currentColor(); }, *environment_.dialogs,
+        *environment_.messages, this);
     buildStatusBar();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -110,19 +110,6 @@ void MainWindow::buildClientArea()
         box->installEventFilter(passThrough);
 }
 
-void MainWindow::buildToolbar()
-{
-    toolbar_ = new MainToolbar(*actions_, kClientWidth, clientArea_);
-    toggles_[FavoritesTool] = {actions_->showFavorites, toolbar_->button(13), kShowFavoritesCaption,
-                               kHideFavoritesCaption};
-    toggles_[HarmoniesTool] = {actions_->showHarmonies, toolbar_->button(15), kShowHarmoniesCaption,
-                               kHideHarmoniesCaption};
-    toggles_[HistoryTool] = {actions_->showHistory, toolbar_->button(14), kShowHistoryCaption,
-                             kHideHistoryCaption};
-    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbar_->button(16),
-                                kShowWebPreviewCaption, kHideWebPreviewCaption};
-}
-
 void MainWindow::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
@@ -162,13 +149,6 @@ void MainWindow::connectActions()
         adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0);
     });
     connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
-    connect(a.showFavorites, &QAction::triggered, this,
-            [this] { toggleToolWindow(FavoritesTool); });
-    connect(a.showHarmonies, &QAction::triggered, this,
-            [this] { toggleToolWindow(HarmoniesTool); });
-    connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
-    connect(a.showWebPreview, &QAction::triggered, this,
-            [this] { toggleToolWindow(WebPreviewTool); });
     connect(a.screenColorPicker, &QAction::triggered, this, &MainWindow::pickScreenColor);
     connect(a.onlineHelp, &QAction::triggered, this,
             [this] { environment_.shell->open(environment_.programDir / "help.chm"); });
@@ -187,6 +167,12 @@ void MainWindow::connectActions()
                 [this, slot] { storeFavorite(slot); });
     connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
     connect(a.popupCopyHex, &QAction::triggered, this, [this] { copyHex(state_.PopupColor); });
+    connect(hub_, &ToolWindowHub::colorChosenWithUndo, this, &MainWindow::selectColor);
+    connect(hub_, &ToolWindowHub::colorChosenWithoutUndo, this, [this](ColorValue color) {
+        const RgbChannels c = SplitColor(color);
+        SetAll(c.red, c.green, c.blue, true);
+    });
+    connect(hub_, &ToolWindowHub::popupRequested, this, &MainWindow::showPopup);
 }
 
 void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
@@ -217,8 +203,7 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
     for (int index = 0; index < kSchemeSwatchCount; ++index)
         shown[index] = swatch(index)->color();
     state_.HarmonyColors = harmonyBaseColors(shown);
-    if (harmonies_)
-        harmonies_->ReHar();
+    hub_->ReHar();
 }
 
 void MainWindow::Web_Tsb_Show()
@@ -249,7 +234,7 @@ void MainWindow::drawPendingSpectrum()
 
 void MainWindow::startUp()
 {
-    reopenToolWindows();
+    hub_->reopen();
     SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
     Web_Tsb_Show();
     showColorInStatus(currentColor());
@@ -408,19 +393,13 @@ void MainWindow::addCurrentToFavorites()
         return;
     }
     state_.FavColors[*slot] = currentColor();
-    showFavoriteSlot(*slot);
+    hub_->SetFavX(*slot);
 }
 
 void MainWindow::storeFavorite(int slot)
 {
     state_.FavColors[slot] = state_.PopupColor;
-    showFavoriteSlot(slot);
-}
-
-void MainWindow::showFavoriteSlot(int slot)
-{
-    if (favorites_)
-        favorites_->SetFavX(slot);
+    hub_->SetFavX(slot);
 }
 
 void MainWindow::adjustChannels(int (*rule)(int channel, int step), int step)
@@ -463,131 +442,18 @@ void MainWindow::toggleSpectrumPalette()
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)
 {
-    ToolToggle& toggle = toggles_[tool];
-    if (toggle.menuItem->text() != toggle.showCaption) {
-        if (ToolWindow* window = toolWindow(tool))
-            window->close(); // its closed signal resets the toggle
-        else
-            toolWindowClosed(tool);
-        return;
-    }
-    toggle.menuItem->setText(toggle.hideCaption);
-    toggle.button->setChecked(true);
-    ToolWindow* window = toolWindow(tool);
-    if (window == nullptr)
-        window = createToolWindow(tool);
-    window->placeAtStoredPosition();
-    window->show();
+    hub_->toggle(tool);
 }
 
 ToolWindow* MainWindow::toolWindow(ToolWindowIndex tool) const
 {
-    switch (tool) {
-    case FavoritesTool:
-        return favorites_;
-    case HarmoniesTool:
-        return harmonies_;
-    case HistoryTool:
-        return history_;
-    case WebPreviewTool:
-        return webPreview_;
-    }
-    return nullptr;
-}
-
-ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
-{
-    ToolWindow* window = nullptr;
-    switch (tool) {
-    case FavoritesTool:
-        favorites_ = new FavoritesWindow(
-            state_, [this] { return currentColor(); }, this);
-        connect(favorites_, &FavoritesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
-        connect(favorites_, &FavoritesWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, false); });
-        window = favorites_;
-        break;
-    case HarmoniesTool:
-        harmonies_ = new HarmoniesWindow(state_, this);
-        connect(harmonies_, &HarmoniesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
-        connect(harmonies_, &HarmoniesWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, true); });
-        window = harmonies_;
-        break;
-    case HistoryTool:
-        history_ = new HistoryWindow(state_, this);
-        connect(history_, &HistoryWindow::colorChosenWithoutUndo, this, [this](ColorValue color) {
-            const RgbChannels c = SplitColor(color);
-            SetAll(c.red, c.green, c.blue, true);
-        });
-        window = history_;
-        break;
-    case WebPreviewTool:
-        webPreview_ = new WebPreviewWindow(
-            state_, [this] { return currentColor(); }, *environment_.dialogs,
-            *environment_.messages, this);
-        connect(webPreview_, &WebPreviewWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, true); });
-        window = webPreview_;
-        break;
-    }
-    connect(window, &ToolWindow::closed, this, [this, tool] { toolWindowClosed(tool); });
-    return window;
-}
-
-void MainWindow::toolWindowClosed(ToolWindowIndex tool)
-{
-    // A closed window is deleted only once control returns to the event loop; forgetting it
-    // now makes a reopening in the same step build a new window instead of reviving this one.
-    switch (tool) {
-    case FavoritesTool:
-        favorites_ = nullptr;
-        break;
-    case HarmoniesTool:
-        harmonies_ = nullptr;
-        break;
-    case HistoryTool:
-        history_ = nullptr;
-        break;
-    case WebPreviewTool:
-        webPreview_ = nullptr;
-        break;
-    }
-    ToolToggle& toggle = toggles_[tool];
-    toggle.menuItem->setText(toggle.showCaption);
-    toggle.button->setChecked(false);
-}
-
-void MainWindow::reopenToolWindows()
-{
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        if (isSet(state_.ToolVisible[tool]))
-            toggleToolWindow(static_cast<ToolWindowIndex>(tool));
-    }
+    return hub_->window(tool);
 }
 
 void MainWindow::collectPersistentState()
 {
     state_.SchemeColor = swatch(0)->color();
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool));
-        const bool shown = window != nullptr && window->isVisible();
-        state_.ToolVisible[tool] = toFlag(shown);
-        if (shown)
-            window->storePosition();
-    }
-    // The preview keeps its colours to itself until it closes; they must not be lost when the
-    // program ends with the preview open.
-    if (webPreview_)
-        webPreview_->storeColors();
-}
-
-void MainWindow::closeToolWindows()
-{
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        if (ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool)))
-            window->close();
-    }
+    hub_->store();
 }
 
 namespace {
@@ -643,9 +509,9 @@ bool MainWindow::applySchemeFile(const std::filesystem::path& path)
     const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(path);
     if (!bytes)
         return false;
-    closeToolWindows();
+    hub_->closeAll();
     decodeRecord(*bytes, state_);
-    reopenToolWindows();
+    hub_->reopen();
     swatch(0)->setColor(state_.SchemeColor);
     releaseSwatch(0, Qt::LeftButton, {});
     return true;

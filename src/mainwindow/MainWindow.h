@@ -10,7 +10,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -21,19 +20,15 @@ class QLabel;
 namespace orvane {
 
 class ClientArea;
-class FavoritesWindow;
 class FileDialogBackend;
-class HarmoniesWindow;
-class HistoryWindow;
-class MainToolbar;
 class MessageBoxes;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
+class ToolWindowHub;
 class SpectrumPalette;
 class SwatchWidget;
 class ValueEntryPanel;
-class WebPreviewWindow;
 class WebSafePalette;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
@@ -109,27 +104,21 @@ protected:
 
 private:
     void buildClientArea();
-    void buildToolbar();
     void buildStatusBar();
     void connectActions();
     void applyPointers();
     // The part of start-up that waits for the first paint.
     void finishStartUp();
     void drawPendingSpectrum();
-    void reopenToolWindows();
-    ToolWindow* createToolWindow(ToolWindowIndex tool);
-    void toolWindowClosed(ToolWindowIndex tool);
     // Brings the fields the settings record keeps up to date from the windows: which tool
     // windows are open and where, the preview's colours and the first scheme swatch.
     void collectPersistentState();
-    void closeToolWindows();
     // Replaces the persistent state with a scheme file's and shows it: the tool windows it
     // records and its first swatch colour made current. False, changing nothing, when the file
     // cannot be read.
     bool applySchemeFile(const std::filesystem::path& path);
     void reportUnreadableScheme(const std::filesystem::path& path);
     void showPopup(QPoint globalPosition, bool withFavoriteSlots);
-    void showFavoriteSlot(int slot);
 
     void showColorInStatus(ColorValue color);
     void selectColor(ColorValue color);
@@ -157,7 +146,7 @@ private:
     std::unique_ptr<MainActions> actions_;
 
     ClientArea* clientArea_ = nullptr;
-    MainToolbar* toolbar_ = nullptr;
+    ToolWindowHub* hub_ = nullptr;
     SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     WebSafePalette* webSafe_ = nullptr;
@@ -165,20 +154,6 @@ private:
     std::array<QLabel*, 2> statusPanels_{};
     bool spectrumPending_ = false;
     bool painted_ = false;
-
-    // The View item, toolbar button and captions of each tool window's toggle.
-    struct ToolToggle {
-        QAction* menuItem = nullptr;
-        QAction* button = nullptr;
-        QString showCaption;
-        QString hideCaption;
-    };
-    static constexpr int kToggledTools = kToolWindowCount;
-    std::array<ToolToggle, kToggledTools> toggles_{};
-    QPointer<FavoritesWindow> favorites_;
-    QPointer<HarmoniesWindow> harmonies_;
-    QPointer<HistoryWindow> history_;
-    QPointer<WebPreviewWindow> webPreview_;
 };
 
 } // namespace orvane
