@@ -198,11 +198,7 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
         actions_->rgbColorWheel->isChecked() ? SchemeMode::ColorWheel : SchemeMode::GroupByColor;
     const SchemeColors scheme = deriveScheme(workspace_, mode);
     grid_->showScheme(scheme);
-
-    SchemeColors shown{};
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        shown[index] = swatch(index)->color();
-    state_.HarmonyColors = harmonyBaseColors(shown);
+    state_.HarmonyColors = harmonyBaseColors(scheme);
     hub_->ReHar();
 }
 
