@@ -138,15 +138,25 @@ void MainWindow::connectActions()
             [this] { setSchemeMode(SchemeMode::ColorWheel); });
     connect(a.groupByColor, &QAction::triggered, this,
             [this] { setSchemeMode(SchemeMode::GroupByColor); });
-    connect(a.lighten, &QAction::triggered, this,
-            [this] { adjustChannels(lightenChannel, state_.AdjustStep); });
-    connect(a.darken, &QAction::triggered, this,
-            [this] { adjustChannels(darkenChannel, state_.AdjustStep); });
-    connect(a.saturate, &QAction::triggered, this, [this] { adjustSaturation(kSaturationStep); });
-    connect(a.desaturate, &QAction::triggered, this,
-            [this] { adjustSaturation(-kSaturationStep); });
+    connect(a.lighten, &QAction::triggered, this, [this] {
+        valueEntry_->applyChannelRule(lightenChannel, state_.AdjustStep);
+        setRgb();
+    });
+    connect(a.darken, &QAction::triggered, this, [this] {
+        valueEntry_->applyChannelRule(darkenChannel, state_.AdjustStep);
+        setRgb();
+    });
+    connect(a.saturate, &QAction::triggered, this, [this] {
+        valueEntry_->applySaturationShift(workspace_, kSaturationStep);
+        setRgb();
+    });
+    connect(a.desaturate, &QAction::triggered, this, [this] {
+        valueEntry_->applySaturationShift(workspace_, -kSaturationStep);
+        setRgb();
+    });
     connect(a.makeWebsafe, &QAction::triggered, this, [this] {
-        adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0);
+        valueEntry_->applyChannelRule([](int channel, int) { return websafeChannel(channel); }, 0);
+        setRgb();
     });
     connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
     connect(a.screenColorPicker, &QAction::triggered, this, &MainWindow::pickScreenColor);
@@ -396,26 +406,6 @@ void MainWindow::storeFavorite(int slot)
 {
     state_.FavColors[slot] = state_.PopupColor;
     hub_->SetFavX(slot);
-}
-
-void MainWindow::adjustChannels(int (*rule)(int channel, int step), int step)
-{
-    std::array<QString, 3> texts = valueEntry_->channelTexts();
-    for (QString& text : texts)
-        text = QString::number(rule(static_cast<int>(channelValue(text.toStdString())), step));
-    valueEntry_->setChannelTexts(texts);
-    setRgb();
-}
-
-void MainWindow::adjustSaturation(double delta)
-{
-    const std::array<QString, 3> texts = valueEntry_->channelTexts();
-    const RgbChannels c = shiftSaturation(workspace_, channelValue(texts[0].toStdString()),
-                                          channelValue(texts[1].toStdString()),
-                                          channelValue(texts[2].toStdString()), delta);
-    valueEntry_->setChannelTexts(
-        {QString::number(c.red), QString::number(c.green), QString::number(c.blue)});
-    setRgb();
 }
 
 void MainWindow::setSchemeMode(SchemeMode mode)

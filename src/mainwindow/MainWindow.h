@@ -135,8 +135,6 @@ private:
     void copyHex(ColorValue color);
     void addCurrentToFavorites();
     void storeFavorite(int slot);
-    void adjustChannels(int (*rule)(int channel, int step), int step);
-    void adjustSaturation(double delta);
     void setSchemeMode(SchemeMode mode);
     void toggleSpectrumPalette();
 
