@@ -1,18 +1,16 @@
 #include "mainwindow/MainWindow.h"
 
 #include "colour/Adjustments.h"
-#include "colour/Palettes.h"
 #include "core/Favorites.h"
 #include "core/SettingsRecord.h"
 #include "core/UndoHistory.h"
 #include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/MainToolbar.h"
+#include "mainwindow/PaletteStack.h"
 #include "mainwindow/ShortcutPassThrough.h"
-#include "mainwindow/SpectrumPalette.h"
 #include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
-#include "mainwindow/WebSafePalette.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
@@ -20,7 +18,6 @@
 #include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
-#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -85,20 +82,9 @@ void MainWindow::buildClientArea()
             releaseSwatch(index, Qt::LeftButton, {});
     });
 
-    const QRect paletteRect = twipsRect(75, 3555, 5415, 915);
-    webSafe_ = new WebSafePalette(clientArea_);
-    webSafe_->setObjectName(QStringLiteral("Picture3"));
-    webSafe_->move(paletteRect.topLeft());
-    connect(webSafe_, &WebSafePalette::cellHovered, this,
-            [this](int cell) { previewColor(webSafe_->cellColor(cell)); });
-    connect(webSafe_, &WebSafePalette::cellPressed, this,
-            [this](int cell) { selectColor(webSafe_->cellColor(cell)); });
-
-    spectrumPalette_ = new SpectrumPalette(clientArea_);
-    spectrumPalette_->move(paletteRect.topLeft());
-    spectrumPalette_->hide();
-    connect(spectrumPalette_, &SpectrumPalette::colorHovered, this, &MainWindow::previewColor);
-    connect(spectrumPalette_, &SpectrumPalette::colorPressed, this, &MainWindow::selectColor);
+    palettes_ = new PaletteStack(clientArea_, this);
+    connect(palettes_, &PaletteStack::colorHovered, this, &MainWindow::previewColor);
+    connect(palettes_, &PaletteStack::colorPressed, this, &MainWindow::selectColor);
 
     valueEntry_ = new ValueEntryPanel(clientArea_);
     valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
@@ -214,28 +200,7 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
 
 void MainWindow::Web_Tsb_Show()
 {
-    for (int cell = 0; cell < kWebSafeCellCount; ++cell)
-        webSafe_->setCellColor(cell, webSafeCellColor(cell));
-    // The spectrum is 21,600 pixels, each through the HSL conversion, and at start it is hidden
-    // behind the web-safe grid: its drawing need not hold up the window's first appearance.
-    spectrumPending_ = true;
-    if (!spectrumPalette_->isHidden())
-        drawPendingSpectrum();
-}
-
-void MainWindow::drawPendingSpectrum()
-{
-    if (!spectrumPending_)
-        return;
-    spectrumPending_ = false;
-    // A workspace of its own: the spectrum may now be drawn after later colour changes, and must
-    // not touch the fields the scheme derivation works in.
-    ColorWorkspace scratch;
-    for (int x = 0; x < kSpectrumDrawnWidth; ++x) {
-        for (int row = 0; row < kSpectrumDrawnHeight; ++row)
-            spectrumPalette_->setPixelColor(x, row, spectrumPixelColor(scratch, x, row));
-    }
-    spectrumPalette_->update();
+    palettes_->fill();
 }
 
 void MainWindow::startUp()
@@ -267,15 +232,14 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::finishStartUp()
 {
-    drawPendingSpectrum();
+    palettes_->drawPendingSpectrum();
     emit firstPainted();
 }
 
 void MainWindow::applyPointers()
 {
     grid_->applyPointers();
-    webSafe_->setCursor(Qt::CrossCursor);
-    spectrumPalette_->setCursor(Qt::CrossCursor);
+    palettes_->applyPointers();
 }
 
 ColorValue MainWindow::currentColor() const
@@ -420,10 +384,8 @@ void MainWindow::toggleSpectrumPalette()
 {
     QAction* toggle = actions_->showSpectrumPalette;
     const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
-    if (showSpectrum)
-        drawPendingSpectrum();
+    palettes_->showSpectrum(showSpectrum);
     toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
-    spectrumPalette_->setVisible(showSpectrum);
 }
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)

@@ -22,14 +22,13 @@ namespace orvane {
 class ClientArea;
 class FileDialogBackend;
 class MessageBoxes;
+class PaletteStack;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
 class ToolWindowHub;
-class SpectrumPalette;
 class SwatchWidget;
 class ValueEntryPanel;
-class WebSafePalette;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
 struct MainWindowEnvironment {
@@ -109,7 +108,6 @@ private:
     void applyPointers();
     // The part of start-up that waits for the first paint.
     void finishStartUp();
-    void drawPendingSpectrum();
     // Brings the fields the settings record keeps up to date from the windows: which tool
     // windows are open and where, the preview's colours and the first scheme swatch.
     void collectPersistentState();
@@ -147,10 +145,8 @@ private:
     ToolWindowHub* hub_ = nullptr;
     SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
-    WebSafePalette* webSafe_ = nullptr;
-    SpectrumPalette* spectrumPalette_ = nullptr;
+    PaletteStack* palettes_ = nullptr;
     std::array<QLabel*, 2> statusPanels_{};
-    bool spectrumPending_ = false;
     bool painted_ = false;
 };
 
