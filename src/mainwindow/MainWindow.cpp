@@ -2,12 +2,11 @@
 
 #include "colour/Adjustments.h"
 #include "core/Favorites.h"
-#include "core/SettingsRecord.h"
 #include "core/UndoHistory.h"
-#include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/MainToolbar.h"
 #include "mainwindow/PaletteStack.h"
+#include "mainwindow/SchemeFileCommands.h"
 #include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
@@ -59,6 +58,8 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
     hub_ = new ToolWindowHub(
         state_, *actions_, *toolbar, [this] { return currentColor(); }, *environment_.dialogs,
         *environment_.messages, this);
+    schemeFiles_ =
+        new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
     buildStatusBar();
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -169,6 +170,12 @@ void MainWindow::connectActions()
         SetAll(c.red, c.green, c.blue, true);
     });
     connect(hub_, &ToolWindowHub::popupRequested, this, &MainWindow::showPopup);
+    connect(schemeFiles_, &SchemeFileCommands::aboutToSave, this,
+            &MainWindow::collectPersistentState);
+    connect(schemeFiles_, &SchemeFileCommands::loaded, this, [this] {
+        swatch(0)->setColor(state_.SchemeColor);
+        releaseSwatch(0, Qt::LeftButton, {});
+    });
 }
 
 void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
@@ -404,72 +411,19 @@ void MainWindow::collectPersistentState()
     hub_->store();
 }
 
-namespace {
-
-// The scheme files' dialog set-up.
-void prepareSchemeDialog(cFileDlg& dialog, QWidget* owner)
-{
-    dialog.setDefaultExt("vrx");
-    dialog.setFilter("Orvane File (*.vrx)|*.vrx");
-    dialog.setOwnerHwnd(static_cast<std::int64_t>(owner->winId()));
-}
-
-} // namespace
-
 void MainWindow::openScheme()
 {
-    cFileDlg dialog(*environment_.dialogs);
-    prepareSchemeDialog(dialog, this);
-    std::string path;
-    if (!dialog.VBGetOpenFileName(path))
-        return;
-    if (!applySchemeFile(path))
-        reportUnreadableScheme(path);
+    schemeFiles_->open();
 }
 
 void MainWindow::saveScheme()
 {
-    cFileDlg dialog(*environment_.dialogs);
-    prepareSchemeDialog(dialog, this);
-    std::string path;
-    if (!dialog.VBGetSaveFileName(path))
-        return;
-    collectPersistentState();
-    if (!SaveSettings(path, state_)) {
-        environment_.messages->warning(
-            this, kTitle,
-            tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
-    }
+    schemeFiles_->save();
 }
 
 void MainWindow::openStartupFile()
 {
-    const std::filesystem::path path = state_.StartupFile;
-    std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error))
-        return;
-    if (!applySchemeFile(path))
-        reportUnreadableScheme(path);
-}
-
-bool MainWindow::applySchemeFile(const std::filesystem::path& path)
-{
-    const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(path);
-    if (!bytes)
-        return false;
-    hub_->closeAll();
-    decodeRecord(*bytes, state_);
-    hub_->reopen();
-    swatch(0)->setColor(state_.SchemeColor);
-    releaseSwatch(0, Qt::LeftButton, {});
-    return true;
-}
-
-void MainWindow::reportUnreadableScheme(const std::filesystem::path& path)
-{
-    environment_.messages->warning(
-        this, kTitle,
-        tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
+    schemeFiles_->openStartupFile();
 }
 
 QImage MainWindow::GetScreenSnapshot()

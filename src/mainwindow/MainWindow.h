@@ -23,6 +23,7 @@ class ClientArea;
 class FileDialogBackend;
 class MessageBoxes;
 class PaletteStack;
+class SchemeFileCommands;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
@@ -111,11 +112,6 @@ private:
     // Brings the fields the settings record keeps up to date from the windows: which tool
     // windows are open and where, the preview's colours and the first scheme swatch.
     void collectPersistentState();
-    // Replaces the persistent state with a scheme file's and shows it: the tool windows it
-    // records and its first swatch colour made current. False, changing nothing, when the file
-    // cannot be read.
-    bool applySchemeFile(const std::filesystem::path& path);
-    void reportUnreadableScheme(const std::filesystem::path& path);
     void showPopup(QPoint globalPosition, bool withFavoriteSlots);
 
     void showColorInStatus(ColorValue color);
@@ -143,6 +139,7 @@ private:
 
     ClientArea* clientArea_ = nullptr;
     ToolWindowHub* hub_ = nullptr;
+    SchemeFileCommands* schemeFiles_ = nullptr;
     SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     PaletteStack* palettes_ = nullptr;
