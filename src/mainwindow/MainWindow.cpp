@@ -4,14 +4,15 @@
 #include "core/Favorites.h"
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ColorStatusBar.h"
 #include "mainwindow/MainToolbar.h"
 #include "mainwindow/PaletteStack.h"
 #include "mainwindow/SchemeFileCommands.h"
+#include "mainwindow/ScreenPick.h"
 #include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
 #include "toolwindows/AboutWindow.h"
-#include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenGrabber.h"
@@ -22,11 +23,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace orvane {
@@ -60,7 +59,8 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
         *environment_.messages, this);
     schemeFiles_ =
         new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
-    buildStatusBar();
+    statusBar_ = new ColorStatusBar(this);
+    setStatusBar(statusBar_);
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -95,20 +95,6 @@ void MainWindow::buildClientArea()
     auto* passThrough = new ShortcutPassThrough(actions_->shortcuts(), valueEntry_);
     for (QLineEdit* box : valueEntry_->boxes())
         box->installEventFilter(passThrough);
-}
-
-void MainWindow::buildStatusBar()
-{
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    for (int panel = 0; panel < 2; ++panel) {
-        auto* label = new QLabel(bar);
-        label->setObjectName(QStringLiteral("Panel%1").arg(panel + 1));
-        label->setMinimumWidth(140);
-        bar->addWidget(label, panel == 0 ? 0 : 1);
-        statusPanels_[panel] = label;
-    }
 }
 
 void MainWindow::connectActions()
@@ -215,7 +201,7 @@ void MainWindow::startUp()
     hub_->reopen();
     SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
     Web_Tsb_Show();
-    showColorInStatus(currentColor());
+    statusBar_->showColor(currentColor());
     applyPointers();
     show();
 
@@ -256,13 +242,7 @@ ColorValue MainWindow::currentColor() const
 
 QString MainWindow::statusText(int panel) const
 {
-    return statusPanels_[panel - 1]->text();
-}
-
-void MainWindow::showColorInStatus(ColorValue color)
-{
-    statusPanels_[0]->setText(qText(statusRgb(color)));
-    statusPanels_[1]->setText(qText(statusHex(color)));
+    return statusBar_->panelText(panel);
 }
 
 void MainWindow::selectColor(ColorValue color)
@@ -298,7 +278,7 @@ void MainWindow::Redo()
 void MainWindow::hoverSwatch(int index)
 {
     SwatchWidget* hovered = swatch(index);
-    showColorInStatus(hovered->color());
+    statusBar_->showColor(hovered->color());
     hovered->setToolTip(qText(hashHex(hovered->color())));
 }
 
@@ -335,7 +315,7 @@ void MainWindow::clickBackground()
 
 void MainWindow::previewColor(ColorValue color)
 {
-    showColorInStatus(color);
+    statusBar_->showColor(color);
     swatch(kCurrentSwatch)->setColor(color);
 }
 
@@ -433,18 +413,9 @@ QImage MainWindow::GetScreenSnapshot()
 
 void MainWindow::pickScreenColor()
 {
-    // Taken while everything is still on screen, before the picker exists.
-    const QImage snapshot = GetScreenSnapshot();
-    if (snapshot.isNull()) {
-        environment_.messages->warning(
-            this, tr("Screen Color Picker"),
-            tr("This desktop does not allow a picture of the screen to be taken, so no colour "
-               "can be picked from it."));
-        return;
-    }
-    ScreenPickerWindow picker(snapshot, desktopGeometry(), this);
-    picker.exec();
-    if (const std::optional<ColorValue> picked = picker.pickedColor()) {
+    // The snapshot is taken while everything is still on screen, before the picker exists.
+    if (const std::optional<ColorValue> picked =
+            pickFromSnapshot(GetScreenSnapshot(), *environment_.messages, this)) {
         state_.PickedColor = *picked;
         selectColor(state_.PickedColor);
     }

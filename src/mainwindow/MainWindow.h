@@ -15,11 +15,10 @@
 #include <functional>
 #include <memory>
 
-class QLabel;
-
 namespace orvane {
 
 class ClientArea;
+class ColorStatusBar;
 class FileDialogBackend;
 class MessageBoxes;
 class PaletteStack;
@@ -104,7 +103,6 @@ protected:
 
 private:
     void buildClientArea();
-    void buildStatusBar();
     void connectActions();
     void applyPointers();
     // The part of start-up that waits for the first paint.
@@ -114,7 +112,6 @@ private:
     void collectPersistentState();
     void showPopup(QPoint globalPosition, bool withFavoriteSlots);
 
-    void showColorInStatus(ColorValue color);
     void selectColor(ColorValue color);
     void updateUndoActions();
 
@@ -143,7 +140,7 @@ private:
     SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
     PaletteStack* palettes_ = nullptr;
-    std::array<QLabel*, 2> statusPanels_{};
+    ColorStatusBar* statusBar_ = nullptr;
     bool painted_ = false;
 };
 
