@@ -10,7 +10,6 @@
 
 #include <QImage>
 #include <QMainWindow>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -45,8 +44,8 @@ inline constexpr int kStartColorRed = 51;
 inline constexpr int kStartColorGreen = 35;
 inline constexpr int kStartColorBlue = 231;
 
-// The main window (Form1): the current colour and its scheme, the value boxes, the palettes,
-// undo and redo, and the hub of every command.
+// The main window (Form1): the current colour, undo and redo, and the hub of every command. It
+// lays out the parts it is made of and answers their signals; each part keeps its own job.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
