@@ -1,56 +1,37 @@
 #include "mainwindow/MainWindow.h"
 
 #include "colour/Adjustments.h"
-#include "colour/Palettes.h"
 #include "core/Favorites.h"
-#include "core/SettingsRecord.h"
 #include "core/UndoHistory.h"
-#include "filedialog/cFileDlg.h"
 #include "mainwindow/ClientArea.h"
+#include "mainwindow/ColorStatusBar.h"
+#include "mainwindow/MainToolbar.h"
+#include "mainwindow/PaletteStack.h"
+#include "mainwindow/SchemeFileCommands.h"
+#include "mainwindow/ScreenPick.h"
 #include "mainwindow/ShortcutPassThrough.h"
-#include "mainwindow/SpectrumPalette.h"
-#include "mainwindow/ToolbarIcons.h"
+#include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
-#include "mainwindow/WebSafePalette.h"
 #include "toolwindows/AboutWindow.h"
-#include "toolwindows/FavoritesWindow.h"
-#include "toolwindows/HarmoniesWindow.h"
-#include "toolwindows/HistoryWindow.h"
-#include "toolwindows/ScreenPickerWindow.h"
 #include "toolwindows/TipsWindow.h"
-#include "webpreview/WebPreviewWindow.h"
 #include "widgets/MessageBoxes.h"
 #include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
-#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 
 namespace orvane {
 
 namespace {
 
-// Where each scheme swatch stands: the outer ring runs clockwise from the top-left corner, the
-// inner four clockwise from their top-left.
-constexpr int kGridColumns[4] = {1290, 2370, 3450, 4530};
-constexpr int kGridRows[4] = {480, 1245, 2010, 2775};
-constexpr int kGridIndex[4][4] = {{0, 1, 2, 3}, {11, 12, 13, 4}, {10, 15, 14, 5}, {9, 8, 7, 6}};
-constexpr int kGridSwatchWidth = 915;
-constexpr int kGridSwatchHeight = 600;
-
-constexpr int kToolbarHeight = 30;
 constexpr int kValueColumnLeft = 376;
 constexpr int kValueColumnTop = 40;
 constexpr int kClientWidth = 600;
@@ -72,8 +53,14 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
     setWindowTitle(kTitle);
     actions_ = std::make_unique<MainActions>(this);
     buildClientArea();
-    buildToolbar();
-    buildStatusBar();
+    const auto* toolbar = new MainToolbar(*actions_, kClientWidth, clientArea_);
+    hub_ = new ToolWindowHub(
+        state_, *actions_, *toolbar, [this] { return currentColor(); }, *environment_.dialogs,
+        *environment_.messages, this);
+    schemeFiles_ =
+        new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
+    statusBar_ = new ColorStatusBar(this);
+    setStatusBar(statusBar_);
     connectActions();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -88,52 +75,17 @@ void MainWindow::buildClientArea()
     connect(clientArea_, &ClientArea::backgroundHovered, this, &MainWindow::hoverBackground);
     connect(clientArea_, &ClientArea::backgroundClicked, this, &MainWindow::clickBackground);
 
-    // The frame lies behind the inner four swatches, so it is made first.
-    wheelFrame_ = new QFrame(clientArea_);
-    wheelFrame_->setObjectName(QStringLiteral("Frame1"));
-    wheelFrame_->setFrameShape(QFrame::StyledPanel);
-    wheelFrame_->setFrameShadow(QFrame::Sunken);
-    wheelFrame_->setGeometry(twipsRect(2280, 1110, 2190, 1590));
+    grid_ = new SchemeSwatchGrid(clientArea_, this);
+    connect(grid_, &SchemeSwatchGrid::swatchHovered, this, &MainWindow::hoverSwatch);
+    connect(grid_, &SchemeSwatchGrid::swatchReleased, this, &MainWindow::releaseSwatch);
+    connect(grid_, &SchemeSwatchGrid::swatchDropped, this, [this](int index, bool fromItself) {
+        if (fromItself)
+            releaseSwatch(index, Qt::LeftButton, {});
+    });
 
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 4; ++column) {
-            const int index = kGridIndex[row][column];
-            auto* swatch = new SwatchWidget(tr("Scheme colour %1").arg(index + 1), clientArea_);
-            swatch->setGeometry(twipsRect(kGridColumns[column], kGridRows[row], kGridSwatchWidth,
-                                          kGridSwatchHeight));
-            swatches_[index] = swatch;
-        }
-    }
-    swatches_[kCurrentSwatch] = new SwatchWidget(tr("Current colour"), clientArea_);
-    swatches_[kCurrentSwatch]->setGeometry(twipsRect(120, 1455, 795, 795));
-    for (int index = 0; index <= kCurrentSwatch; ++index) {
-        SwatchWidget* swatch = swatches_[index];
-        swatch->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-        connect(swatch, &SwatchWidget::hovered, this, [this, index] { hoverSwatch(index); });
-        connect(swatch, &SwatchWidget::released, this,
-                [this, index](Qt::MouseButton button, QPoint position) {
-                    releaseSwatch(index, button, position);
-                });
-        connect(swatch, &SwatchWidget::dropped, this, [this, index](ColorValue, bool fromItself) {
-            if (fromItself)
-                releaseSwatch(index, Qt::LeftButton, {});
-        });
-    }
-
-    const QRect paletteRect = twipsRect(75, 3555, 5415, 915);
-    webSafe_ = new WebSafePalette(clientArea_);
-    webSafe_->setObjectName(QStringLiteral("Picture3"));
-    webSafe_->move(paletteRect.topLeft());
-    connect(webSafe_, &WebSafePalette::cellHovered, this,
-            [this](int cell) { previewColor(webSafe_->cellColor(cell)); });
-    connect(webSafe_, &WebSafePalette::cellPressed, this,
-            [this](int cell) { selectColor(webSafe_->cellColor(cell)); });
-
-    spectrumPalette_ = new SpectrumPalette(clientArea_);
-    spectrumPalette_->move(paletteRect.topLeft());
-    spectrumPalette_->hide();
-    connect(spectrumPalette_, &SpectrumPalette::colorHovered, this, &MainWindow::previewColor);
-    connect(spectrumPalette_, &SpectrumPalette::colorPressed, this, &MainWindow::selectColor);
+    palettes_ = new PaletteStack(clientArea_, this);
+    connect(palettes_, &PaletteStack::colorHovered, this, &MainWindow::previewColor);
+    connect(palettes_, &PaletteStack::colorPressed, this, &MainWindow::selectColor);
 
     valueEntry_ = new ValueEntryPanel(clientArea_);
     valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
@@ -143,81 +95,6 @@ void MainWindow::buildClientArea()
     auto* passThrough = new ShortcutPassThrough(actions_->shortcuts(), valueEntry_);
     for (QLineEdit* box : valueEntry_->boxes())
         box->installEventFilter(passThrough);
-}
-
-void MainWindow::buildToolbar()
-{
-    toolbar_ = new QToolBar(clientArea_);
-    toolbar_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar_->setGeometry(0, 0, kClientWidth, kToolbarHeight);
-    toolbar_->setIconSize(QSize(20, 20));
-    toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-
-    struct Button {
-        int number;
-        QString text;
-        ToolbarPicture picture;
-        QAction* follows; // the menu item whose enabled state the button mirrors
-    };
-    const Button buttons[] = {
-        {1, tr("Open"), ToolbarPicture::Open, nullptr},
-        {2, tr("Save"), ToolbarPicture::Save, nullptr},
-        {4, tr("Back"), ToolbarPicture::Back, actions_->undo},
-        {5, tr("Forward"), ToolbarPicture::Forward, actions_->redo},
-        {6, tr("Screen Color Picker"), ToolbarPicture::ScreenPicker, nullptr},
-        {7, tr("Make Web Safe"), ToolbarPicture::MakeWebSafe, nullptr},
-        {8, tr("Lighten"), ToolbarPicture::Lighten, nullptr},
-        {9, tr("Darken"), ToolbarPicture::Darken, nullptr},
-        {10, tr("Saturate"), ToolbarPicture::Saturate, nullptr},
-        {11, tr("Desaturate"), ToolbarPicture::Desaturate, nullptr},
-        {13, tr("Show Favorites"), ToolbarPicture::Favorites, nullptr},
-        {14, tr("Show History"), ToolbarPicture::History, nullptr},
-        {15, tr("Show Harmonies"), ToolbarPicture::Harmonies, nullptr},
-        {16, tr("Show Preview"), ToolbarPicture::WebPreview, nullptr},
-    };
-    for (const Button& button : buttons) {
-        if (button.number == 4 || button.number == 13) {
-            const int separator = button.number == 4 ? 3 : 12;
-            toolbar_->addSeparator()->setObjectName(QStringLiteral("Toolbar1_%1").arg(separator));
-        }
-        QAction* action = toolbar_->addAction(toolbarIcon(button.picture), button.text);
-        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(button.number));
-        action->setData(button.number);
-        if (button.follows != nullptr) {
-            action->setEnabled(button.follows->isEnabled());
-            connect(button.follows, &QAction::enabledChanged, action, &QAction::setEnabled);
-        }
-    }
-
-    const auto toolbarButton = [this](int number) {
-        return toolbar_->findChild<QAction*>(QStringLiteral("Toolbar1_%1").arg(number));
-    };
-    toggles_[FavoritesTool] = {actions_->showFavorites, toolbarButton(13), kShowFavoritesCaption,
-                               kHideFavoritesCaption};
-    toggles_[HarmoniesTool] = {actions_->showHarmonies, toolbarButton(15), kShowHarmoniesCaption,
-                               kHideHarmoniesCaption};
-    toggles_[HistoryTool] = {actions_->showHistory, toolbarButton(14), kShowHistoryCaption,
-                             kHideHistoryCaption};
-    toggles_[WebPreviewTool] = {actions_->showWebPreview, toolbarButton(16), kShowWebPreviewCaption,
-                                kHideWebPreviewCaption};
-    for (const ToolToggle& toggle : toggles_)
-        toggle.button->setCheckable(true);
-    connect(toolbar_, &QToolBar::actionTriggered, this,
-            [this](QAction* action) { toolbarButtonClicked(action->data().toInt()); });
-}
-
-void MainWindow::buildStatusBar()
-{
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    for (int panel = 0; panel < 2; ++panel) {
-        auto* label = new QLabel(bar);
-        label->setObjectName(QStringLiteral("Panel%1").arg(panel + 1));
-        label->setMinimumWidth(140);
-        bar->addWidget(label, panel == 0 ? 0 : 1);
-        statusPanels_[panel] = label;
-    }
 }
 
 void MainWindow::connectActions()
@@ -234,24 +111,27 @@ void MainWindow::connectActions()
             [this] { setSchemeMode(SchemeMode::ColorWheel); });
     connect(a.groupByColor, &QAction::triggered, this,
             [this] { setSchemeMode(SchemeMode::GroupByColor); });
-    connect(a.lighten, &QAction::triggered, this,
-            [this] { adjustChannels(lightenChannel, state_.AdjustStep); });
-    connect(a.darken, &QAction::triggered, this,
-            [this] { adjustChannels(darkenChannel, state_.AdjustStep); });
-    connect(a.saturate, &QAction::triggered, this, [this] { adjustSaturation(kSaturationStep); });
-    connect(a.desaturate, &QAction::triggered, this,
-            [this] { adjustSaturation(-kSaturationStep); });
+    connect(a.lighten, &QAction::triggered, this, [this] {
+        valueEntry_->applyChannelRule(lightenChannel, state_.AdjustStep);
+        setRgb();
+    });
+    connect(a.darken, &QAction::triggered, this, [this] {
+        valueEntry_->applyChannelRule(darkenChannel, state_.AdjustStep);
+        setRgb();
+    });
+    connect(a.saturate, &QAction::triggered, this, [this] {
+        valueEntry_->applySaturationShift(workspace_, kSaturationStep);
+        setRgb();
+    });
+    connect(a.desaturate, &QAction::triggered, this, [this] {
+        valueEntry_->applySaturationShift(workspace_, -kSaturationStep);
+        setRgb();
+    });
     connect(a.makeWebsafe, &QAction::triggered, this, [this] {
-        adjustChannels([](int channel, int) { return websafeChannel(channel); }, 0);
+        valueEntry_->applyChannelRule([](int channel, int) { return websafeChannel(channel); }, 0);
+        setRgb();
     });
     connect(a.showSpectrumPalette, &QAction::triggered, this, &MainWindow::toggleSpectrumPalette);
-    connect(a.showFavorites, &QAction::triggered, this,
-            [this] { toggleToolWindow(FavoritesTool); });
-    connect(a.showHarmonies, &QAction::triggered, this,
-            [this] { toggleToolWindow(HarmoniesTool); });
-    connect(a.showHistory, &QAction::triggered, this, [this] { toggleToolWindow(HistoryTool); });
-    connect(a.showWebPreview, &QAction::triggered, this,
-            [this] { toggleToolWindow(WebPreviewTool); });
     connect(a.screenColorPicker, &QAction::triggered, this, &MainWindow::pickScreenColor);
     connect(a.onlineHelp, &QAction::triggered, this,
             [this] { environment_.shell->open(environment_.programDir / "help.chm"); });
@@ -270,6 +150,18 @@ void MainWindow::connectActions()
                 [this, slot] { storeFavorite(slot); });
     connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
     connect(a.popupCopyHex, &QAction::triggered, this, [this] { copyHex(state_.PopupColor); });
+    connect(hub_, &ToolWindowHub::colorChosenWithUndo, this, &MainWindow::selectColor);
+    connect(hub_, &ToolWindowHub::colorChosenWithoutUndo, this, [this](ColorValue color) {
+        const RgbChannels c = SplitColor(color);
+        SetAll(c.red, c.green, c.blue, true);
+    });
+    connect(hub_, &ToolWindowHub::popupRequested, this, &MainWindow::showPopup);
+    connect(schemeFiles_, &SchemeFileCommands::aboutToSave, this,
+            &MainWindow::collectPersistentState);
+    connect(schemeFiles_, &SchemeFileCommands::loaded, this, [this] {
+        swatch(0)->setColor(state_.SchemeColor);
+        releaseSwatch(0, Qt::LeftButton, {});
+    });
 }
 
 void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
@@ -282,8 +174,8 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
         updateUndoActions();
     }
 
-    swatches_[kCurrentSwatch]->setColor(
-        static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
+    swatch(kCurrentSwatch)
+        ->setColor(static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
     valueEntry_->setHexText(qText(WebHexOfChannels(static_cast<int>(roundHalfEven(r)),
                                                    static_cast<int>(roundHalfEven(g)),
                                                    static_cast<int>(roundHalfEven(b)))));
@@ -294,49 +186,22 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
     const SchemeMode mode =
         actions_->rgbColorWheel->isChecked() ? SchemeMode::ColorWheel : SchemeMode::GroupByColor;
     const SchemeColors scheme = deriveScheme(workspace_, mode);
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        swatches_[index]->setColor(scheme[index]);
-
-    SchemeColors shown{};
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        shown[index] = swatches_[index]->color();
-    state_.HarmonyColors = harmonyBaseColors(shown);
-    if (harmonies_)
-        harmonies_->ReHar();
+    grid_->showScheme(scheme);
+    state_.HarmonyColors = harmonyBaseColors(scheme);
+    hub_->ReHar();
 }
 
 void MainWindow::Web_Tsb_Show()
 {
-    for (int cell = 0; cell < kWebSafeCellCount; ++cell)
-        webSafe_->setCellColor(cell, webSafeCellColor(cell));
-    // The spectrum is 21,600 pixels, each through the HSL conversion, and at start it is hidden
-    // behind the web-safe grid: its drawing need not hold up the window's first appearance.
-    spectrumPending_ = true;
-    if (!spectrumPalette_->isHidden())
-        drawPendingSpectrum();
-}
-
-void MainWindow::drawPendingSpectrum()
-{
-    if (!spectrumPending_)
-        return;
-    spectrumPending_ = false;
-    // A workspace of its own: the spectrum may now be drawn after later colour changes, and must
-    // not touch the fields the scheme derivation works in.
-    ColorWorkspace scratch;
-    for (int x = 0; x < kSpectrumDrawnWidth; ++x) {
-        for (int row = 0; row < kSpectrumDrawnHeight; ++row)
-            spectrumPalette_->setPixelColor(x, row, spectrumPixelColor(scratch, x, row));
-    }
-    spectrumPalette_->update();
+    palettes_->fill();
 }
 
 void MainWindow::startUp()
 {
-    reopenToolWindows();
+    hub_->reopen();
     SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
     Web_Tsb_Show();
-    showColorInStatus(currentColor());
+    statusBar_->showColor(currentColor());
     applyPointers();
     show();
 
@@ -360,32 +225,24 @@ void MainWindow::paintEvent(QPaintEvent* event)
 
 void MainWindow::finishStartUp()
 {
-    drawPendingSpectrum();
+    palettes_->drawPendingSpectrum();
     emit firstPainted();
 }
 
 void MainWindow::applyPointers()
 {
-    for (int index = 0; index < kSchemeSwatchCount; ++index)
-        swatches_[index]->setCursor(Qt::PointingHandCursor);
-    webSafe_->setCursor(Qt::CrossCursor);
-    spectrumPalette_->setCursor(Qt::CrossCursor);
+    grid_->applyPointers();
+    palettes_->applyPointers();
 }
 
 ColorValue MainWindow::currentColor() const
 {
-    return swatches_[kCurrentSwatch]->color();
+    return swatch(kCurrentSwatch)->color();
 }
 
 QString MainWindow::statusText(int panel) const
 {
-    return statusPanels_[panel - 1]->text();
-}
-
-void MainWindow::showColorInStatus(ColorValue color)
-{
-    statusPanels_[0]->setText(qText(statusRgb(color)));
-    statusPanels_[1]->setText(qText(statusHex(color)));
+    return statusBar_->panelText(panel);
 }
 
 void MainWindow::selectColor(ColorValue color)
@@ -420,19 +277,19 @@ void MainWindow::Redo()
 
 void MainWindow::hoverSwatch(int index)
 {
-    SwatchWidget* swatch = swatches_[index];
-    showColorInStatus(swatch->color());
-    swatch->setToolTip(qText(hashHex(swatch->color())));
+    SwatchWidget* hovered = swatch(index);
+    statusBar_->showColor(hovered->color());
+    hovered->setToolTip(qText(hashHex(hovered->color())));
 }
 
 void MainWindow::releaseSwatch(int index, Qt::MouseButton button, QPoint position)
 {
-    SwatchWidget* swatch = swatches_[index];
+    SwatchWidget* released = swatch(index);
     if (button == Qt::LeftButton) {
-        selectColor(swatch->color());
+        selectColor(released->color());
     } else if (button == Qt::RightButton) {
-        state_.PopupColor = swatch->color();
-        showPopup(swatch->mapToGlobal(position), true);
+        state_.PopupColor = released->color();
+        showPopup(released->mapToGlobal(position), true);
     }
 }
 
@@ -447,7 +304,7 @@ void MainWindow::hoverBackground()
 {
     hoverSwatch(kCurrentSwatch);
     // Ends a palette preview left in the current-colour swatch.
-    swatches_[kCurrentSwatch]->setColor(swatches_[0]->color());
+    swatch(kCurrentSwatch)->setColor(swatch(0)->color());
 }
 
 void MainWindow::clickBackground()
@@ -458,8 +315,8 @@ void MainWindow::clickBackground()
 
 void MainWindow::previewColor(ColorValue color)
 {
-    showColorInStatus(color);
-    swatches_[kCurrentSwatch]->setColor(color);
+    statusBar_->showColor(color);
+    swatch(kCurrentSwatch)->setColor(color);
 }
 
 void MainWindow::setRgb()
@@ -493,46 +350,20 @@ void MainWindow::addCurrentToFavorites()
         return;
     }
     state_.FavColors[*slot] = currentColor();
-    showFavoriteSlot(*slot);
+    hub_->SetFavX(*slot);
 }
 
 void MainWindow::storeFavorite(int slot)
 {
     state_.FavColors[slot] = state_.PopupColor;
-    showFavoriteSlot(slot);
-}
-
-void MainWindow::showFavoriteSlot(int slot)
-{
-    if (favorites_)
-        favorites_->SetFavX(slot);
-}
-
-void MainWindow::adjustChannels(int (*rule)(int channel, int step), int step)
-{
-    std::array<QString, 3> texts = valueEntry_->channelTexts();
-    for (QString& text : texts)
-        text = QString::number(rule(static_cast<int>(channelValue(text.toStdString())), step));
-    valueEntry_->setChannelTexts(texts);
-    setRgb();
-}
-
-void MainWindow::adjustSaturation(double delta)
-{
-    const std::array<QString, 3> texts = valueEntry_->channelTexts();
-    const RgbChannels c = shiftSaturation(workspace_, channelValue(texts[0].toStdString()),
-                                          channelValue(texts[1].toStdString()),
-                                          channelValue(texts[2].toStdString()), delta);
-    valueEntry_->setChannelTexts(
-        {QString::number(c.red), QString::number(c.green), QString::number(c.blue)});
-    setRgb();
+    hub_->SetFavX(slot);
 }
 
 void MainWindow::setSchemeMode(SchemeMode mode)
 {
     actions_->rgbColorWheel->setChecked(mode == SchemeMode::ColorWheel);
     actions_->groupByColor->setChecked(mode == SchemeMode::GroupByColor);
-    wheelFrame_->setVisible(mode == SchemeMode::ColorWheel);
+    grid_->showMode(mode);
     setRgb();
 }
 
@@ -540,260 +371,39 @@ void MainWindow::toggleSpectrumPalette()
 {
     QAction* toggle = actions_->showSpectrumPalette;
     const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
-    if (showSpectrum)
-        drawPendingSpectrum();
+    palettes_->showSpectrum(showSpectrum);
     toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
-    spectrumPalette_->setVisible(showSpectrum);
-}
-
-void MainWindow::toolbarButtonClicked(int number)
-{
-    const MainActions& a = *actions_;
-    switch (number) {
-    case 1:
-        openScheme();
-        break;
-    case 2:
-        saveScheme();
-        break;
-    case 4:
-        if (a.undo->isEnabled())
-            Undo();
-        break;
-    case 5:
-        if (a.redo->isEnabled())
-            Redo();
-        break;
-    case 6:
-        pickScreenColor();
-        break;
-    case 7:
-        a.makeWebsafe->trigger();
-        break;
-    case 8:
-        a.lighten->trigger();
-        break;
-    case 9:
-        a.darken->trigger();
-        break;
-    case 10:
-        a.saturate->trigger();
-        break;
-    case 11:
-        a.desaturate->trigger();
-        break;
-    case 13:
-        toggleToolWindow(FavoritesTool);
-        break;
-    case 14:
-        toggleToolWindow(HistoryTool);
-        break;
-    case 15:
-        toggleToolWindow(HarmoniesTool);
-        break;
-    case 16:
-        toggleToolWindow(WebPreviewTool);
-        break;
-    default:
-        break;
-    }
 }
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)
 {
-    ToolToggle& toggle = toggles_[tool];
-    if (toggle.menuItem->text() != toggle.showCaption) {
-        if (ToolWindow* window = toolWindow(tool))
-            window->close(); // its closed signal resets the toggle
-        else
-            toolWindowClosed(tool);
-        return;
-    }
-    toggle.menuItem->setText(toggle.hideCaption);
-    toggle.button->setChecked(true);
-    ToolWindow* window = toolWindow(tool);
-    if (window == nullptr)
-        window = createToolWindow(tool);
-    window->placeAtStoredPosition();
-    window->show();
+    hub_->toggle(tool);
 }
 
 ToolWindow* MainWindow::toolWindow(ToolWindowIndex tool) const
 {
-    switch (tool) {
-    case FavoritesTool:
-        return favorites_;
-    case HarmoniesTool:
-        return harmonies_;
-    case HistoryTool:
-        return history_;
-    case WebPreviewTool:
-        return webPreview_;
-    }
-    return nullptr;
-}
-
-ToolWindow* MainWindow::createToolWindow(ToolWindowIndex tool)
-{
-    ToolWindow* window = nullptr;
-    switch (tool) {
-    case FavoritesTool:
-        favorites_ = new FavoritesWindow(
-            state_, [this] { return currentColor(); }, this);
-        connect(favorites_, &FavoritesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
-        connect(favorites_, &FavoritesWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, false); });
-        window = favorites_;
-        break;
-    case HarmoniesTool:
-        harmonies_ = new HarmoniesWindow(state_, this);
-        connect(harmonies_, &HarmoniesWindow::colorChosenWithUndo, this, &MainWindow::selectColor);
-        connect(harmonies_, &HarmoniesWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, true); });
-        window = harmonies_;
-        break;
-    case HistoryTool:
-        history_ = new HistoryWindow(state_, this);
-        connect(history_, &HistoryWindow::colorChosenWithoutUndo, this, [this](ColorValue color) {
-            const RgbChannels c = SplitColor(color);
-            SetAll(c.red, c.green, c.blue, true);
-        });
-        window = history_;
-        break;
-    case WebPreviewTool:
-        webPreview_ = new WebPreviewWindow(
-            state_, [this] { return currentColor(); }, *environment_.dialogs,
-            *environment_.messages, this);
-        connect(webPreview_, &WebPreviewWindow::popupRequested, this,
-                [this](QPoint position) { showPopup(position, true); });
-        window = webPreview_;
-        break;
-    }
-    connect(window, &ToolWindow::closed, this, [this, tool] { toolWindowClosed(tool); });
-    return window;
-}
-
-void MainWindow::toolWindowClosed(ToolWindowIndex tool)
-{
-    // A closed window is deleted only once control returns to the event loop; forgetting it
-    // now makes a reopening in the same step build a new window instead of reviving this one.
-    switch (tool) {
-    case FavoritesTool:
-        favorites_ = nullptr;
-        break;
-    case HarmoniesTool:
-        harmonies_ = nullptr;
-        break;
-    case HistoryTool:
-        history_ = nullptr;
-        break;
-    case WebPreviewTool:
-        webPreview_ = nullptr;
-        break;
-    }
-    ToolToggle& toggle = toggles_[tool];
-    toggle.menuItem->setText(toggle.showCaption);
-    toggle.button->setChecked(false);
-}
-
-void MainWindow::reopenToolWindows()
-{
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        if (isSet(state_.ToolVisible[tool]))
-            toggleToolWindow(static_cast<ToolWindowIndex>(tool));
-    }
+    return hub_->window(tool);
 }
 
 void MainWindow::collectPersistentState()
 {
-    state_.SchemeColor = swatches_[0]->color();
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool));
-        const bool shown = window != nullptr && window->isVisible();
-        state_.ToolVisible[tool] = toFlag(shown);
-        if (shown)
-            window->storePosition();
-    }
-    // The preview keeps its colours to itself until it closes; they must not be lost when the
-    // program ends with the preview open.
-    if (webPreview_)
-        webPreview_->storeColors();
+    state_.SchemeColor = swatch(0)->color();
+    hub_->store();
 }
-
-void MainWindow::closeToolWindows()
-{
-    for (int tool = 0; tool < kToggledTools; ++tool) {
-        if (ToolWindow* window = toolWindow(static_cast<ToolWindowIndex>(tool)))
-            window->close();
-    }
-}
-
-namespace {
-
-// The scheme files' dialog set-up.
-void prepareSchemeDialog(cFileDlg& dialog, QWidget* owner)
-{
-    dialog.setDefaultExt("vrx");
-    dialog.setFilter("Orvane File (*.vrx)|*.vrx");
-    dialog.setOwnerHwnd(static_cast<std::int64_t>(owner->winId()));
-}
-
-} // namespace
 
 void MainWindow::openScheme()
 {
-    cFileDlg dialog(*environment_.dialogs);
-    prepareSchemeDialog(dialog, this);
-    std::string path;
-    if (!dialog.VBGetOpenFileName(path))
-        return;
-    if (!applySchemeFile(path))
-        reportUnreadableScheme(path);
+    schemeFiles_->open();
 }
 
 void MainWindow::saveScheme()
 {
-    cFileDlg dialog(*environment_.dialogs);
-    prepareSchemeDialog(dialog, this);
-    std::string path;
-    if (!dialog.VBGetSaveFileName(path))
-        return;
-    collectPersistentState();
-    if (!SaveSettings(path, state_)) {
-        environment_.messages->warning(
-            this, kTitle,
-            tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
-    }
+    schemeFiles_->save();
 }
 
 void MainWindow::openStartupFile()
 {
-    const std::filesystem::path path = state_.StartupFile;
-    std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error))
-        return;
-    if (!applySchemeFile(path))
-        reportUnreadableScheme(path);
-}
-
-bool MainWindow::applySchemeFile(const std::filesystem::path& path)
-{
-    const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(path);
-    if (!bytes)
-        return false;
-    closeToolWindows();
-    decodeRecord(*bytes, state_);
-    reopenToolWindows();
-    swatches_[0]->setColor(state_.SchemeColor);
-    releaseSwatch(0, Qt::LeftButton, {});
-    return true;
-}
-
-void MainWindow::reportUnreadableScheme(const std::filesystem::path& path)
-{
-    environment_.messages->warning(
-        this, kTitle,
-        tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
+    schemeFiles_->openStartupFile();
 }
 
 QImage MainWindow::GetScreenSnapshot()
@@ -803,18 +413,9 @@ QImage MainWindow::GetScreenSnapshot()
 
 void MainWindow::pickScreenColor()
 {
-    // Taken while everything is still on screen, before the picker exists.
-    const QImage snapshot = GetScreenSnapshot();
-    if (snapshot.isNull()) {
-        environment_.messages->warning(
-            this, tr("Screen Color Picker"),
-            tr("This desktop does not allow a picture of the screen to be taken, so no colour "
-               "can be picked from it."));
-        return;
-    }
-    ScreenPickerWindow picker(snapshot, desktopGeometry(), this);
-    picker.exec();
-    if (const std::optional<ColorValue> picked = picker.pickedColor()) {
+    // The snapshot is taken while everything is still on screen, before the picker exists.
+    if (const std::optional<ColorValue> picked =
+            pickFromSnapshot(GetScreenSnapshot(), *environment_.messages, this)) {
         state_.PickedColor = *picked;
         selectColor(state_.PickedColor);
     }

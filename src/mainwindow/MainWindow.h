@@ -6,35 +6,28 @@
 #include "core/AppState.h"
 #include "core/SettingsStore.h"
 #include "mainwindow/MainActions.h"
+#include "mainwindow/SchemeSwatchGrid.h"
 
 #include <QImage>
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <memory>
 
-class QFrame;
-class QLabel;
-class QToolBar;
-
 namespace orvane {
 
 class ClientArea;
-class FavoritesWindow;
+class ColorStatusBar;
 class FileDialogBackend;
-class HarmoniesWindow;
-class HistoryWindow;
 class MessageBoxes;
+class PaletteStack;
+class SchemeFileCommands;
 class ScreenGrabber;
 class ShellOpener;
 class ToolWindow;
-class SpectrumPalette;
+class ToolWindowHub;
 class SwatchWidget;
 class ValueEntryPanel;
-class WebPreviewWindow;
-class WebSafePalette;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
 struct MainWindowEnvironment {
@@ -47,13 +40,12 @@ struct MainWindowEnvironment {
     std::function<double()> random; // a number in [0, 1), for the first Quick Tip
 };
 
-inline constexpr int kCurrentSwatch = 16;
 inline constexpr int kStartColorRed = 51;
 inline constexpr int kStartColorGreen = 35;
 inline constexpr int kStartColorBlue = 231;
 
-// The main window (Form1): the current colour and its scheme, the value boxes, the palettes,
-// undo and redo, and the hub of every command.
+// The main window (Form1): the current colour, undo and redo, and the hub of every command. It
+// lays out the parts it is made of and answers their signals; each part keeps its own job.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -92,7 +84,7 @@ public:
     void openStartupFile();
 
     ColorValue currentColor() const;
-    SwatchWidget* swatch(int index) const { return swatches_[index]; }
+    SwatchWidget* swatch(int index) const { return grid_->swatch(index); }
     const MainActions& actions() const { return *actions_; }
     ValueEntryPanel* valueEntry() const { return valueEntry_; }
     QString statusText(int panel) const;
@@ -110,29 +102,15 @@ protected:
 
 private:
     void buildClientArea();
-    void buildToolbar();
-    void buildStatusBar();
     void connectActions();
     void applyPointers();
     // The part of start-up that waits for the first paint.
     void finishStartUp();
-    void drawPendingSpectrum();
-    void reopenToolWindows();
-    ToolWindow* createToolWindow(ToolWindowIndex tool);
-    void toolWindowClosed(ToolWindowIndex tool);
     // Brings the fields the settings record keeps up to date from the windows: which tool
     // windows are open and where, the preview's colours and the first scheme swatch.
     void collectPersistentState();
-    void closeToolWindows();
-    // Replaces the persistent state with a scheme file's and shows it: the tool windows it
-    // records and its first swatch colour made current. False, changing nothing, when the file
-    // cannot be read.
-    bool applySchemeFile(const std::filesystem::path& path);
-    void reportUnreadableScheme(const std::filesystem::path& path);
     void showPopup(QPoint globalPosition, bool withFavoriteSlots);
-    void showFavoriteSlot(int slot);
 
-    void showColorInStatus(ColorValue color);
     void selectColor(ColorValue color);
     void updateUndoActions();
 
@@ -147,11 +125,8 @@ private:
     void copyHex(ColorValue color);
     void addCurrentToFavorites();
     void storeFavorite(int slot);
-    void adjustChannels(int (*rule)(int channel, int step), int step);
-    void adjustSaturation(double delta);
     void setSchemeMode(SchemeMode mode);
     void toggleSpectrumPalette();
-    void toolbarButtonClicked(int number);
 
     AppState& state_;
     MainWindowEnvironment environment_;
@@ -159,29 +134,13 @@ private:
     std::unique_ptr<MainActions> actions_;
 
     ClientArea* clientArea_ = nullptr;
-    QToolBar* toolbar_ = nullptr;
-    std::array<SwatchWidget*, kSchemeSwatchCount + 1> swatches_{};
-    QFrame* wheelFrame_ = nullptr;
+    ToolWindowHub* hub_ = nullptr;
+    SchemeFileCommands* schemeFiles_ = nullptr;
+    SchemeSwatchGrid* grid_ = nullptr;
     ValueEntryPanel* valueEntry_ = nullptr;
-    WebSafePalette* webSafe_ = nullptr;
-    SpectrumPalette* spectrumPalette_ = nullptr;
-    std::array<QLabel*, 2> statusPanels_{};
-    bool spectrumPending_ = false;
+    PaletteStack* palettes_ = nullptr;
+    ColorStatusBar* statusBar_ = nullptr;
     bool painted_ = false;
-
-    // The View item, toolbar button and captions of each tool window's toggle.
-    struct ToolToggle {
-        QAction* menuItem = nullptr;
-        QAction* button = nullptr;
-        QString showCaption;
-        QString hideCaption;
-    };
-    static constexpr int kToggledTools = kToolWindowCount;
-    std::array<ToolToggle, kToggledTools> toggles_{};
-    QPointer<FavoritesWindow> favorites_;
-    QPointer<HarmoniesWindow> harmonies_;
-    QPointer<HistoryWindow> history_;
-    QPointer<WebPreviewWindow> webPreview_;
 };
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "mainwindow/ValueEntryPanel.h"
 
+#include "colour/Adjustments.h"
 #include "colour/ColorValue.h"
 #include "colour/ValueEntryRules.h"
 #include "mainwindow/FilteringValidator.h"
@@ -105,6 +106,23 @@ void ValueEntryPanel::setChannelTexts(const std::array<QString, 3>& texts)
 {
     for (int channel = 0; channel < 3; ++channel)
         channelBoxes_[channel]->setText(texts[channel]);
+}
+
+void ValueEntryPanel::applyChannelRule(int (*rule)(int channel, int step), int step)
+{
+    std::array<QString, 3> texts = channelTexts();
+    for (QString& text : texts)
+        text = QString::number(rule(static_cast<int>(channelValue(text.toStdString())), step));
+    setChannelTexts(texts);
+}
+
+void ValueEntryPanel::applySaturationShift(ColorWorkspace& workspace, double delta)
+{
+    const std::array<QString, 3> texts = channelTexts();
+    const RgbChannels c = shiftSaturation(workspace, channelValue(texts[0].toStdString()),
+                                          channelValue(texts[1].toStdString()),
+                                          channelValue(texts[2].toStdString()), delta);
+    setChannelTexts({QString::number(c.red), QString::number(c.green), QString::number(c.blue)});
 }
 
 void ValueEntryPanel::settleChannelBox(int channel)

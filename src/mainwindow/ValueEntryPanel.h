@@ -9,6 +9,8 @@ class QSlider;
 
 namespace orvane {
 
+struct ColorWorkspace;
+
 // The value boxes of the main window: HEX (Text1) with "Set HEX" (Command2), red, green and
 // blue (Text2-Text4) with "Set RGB" (Command1), and a slider beside each channel box
 // (Slider1-Slider3) that appears on a double-click and applies its value when it loses focus.
@@ -26,6 +28,12 @@ public:
     std::array<QString, 3> channelTexts() const;
     void setHexText(const QString& text);
     void setChannelTexts(const std::array<QString, 3>& texts);
+
+    // The Adjust commands' step on the channel boxes: each box's number replaced by
+    // rule(number, step), or the boxes' colour's saturation moved by delta through the
+    // workspace. Applying the boxes is left to the caller.
+    void applyChannelRule(int (*rule)(int channel, int step), int step);
+    void applySaturationShift(ColorWorkspace& workspace, double delta);
 
     // Hides every slider; true when one was showing.
     bool hideSliders();

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "colour/ColorValue.h"
+#include "core/AppState.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace orvane {
+
+class FavoritesWindow;
+class FileDialogBackend;
+class HarmoniesWindow;
+class HistoryWindow;
+class MainToolbar;
+class MessageBoxes;
+class ToolWindow;
+class WebPreviewWindow;
+struct MainActions;
+
+// The four tool windows the View menu toggles: each made the first time it is shown, its View
+// item and toolbar button kept in step with it, and where it stands kept in the shared state.
+class ToolWindowHub : public QObject {
+    Q_OBJECT
+public:
+    // currentColor reads the main window's current-colour swatch; the windows are children of
+    // mainWindow.
+    ToolWindowHub(AppState& state, const MainActions& actions, const MainToolbar& toolbar,
+                  std::function<ColorValue()> currentColor, FileDialogBackend& dialogs,
+                  MessageBoxes& messages, QWidget* mainWindow);
+
+    // The show/hide toggle of a tool window, as the View menu and the toolbar run it.
+    void toggle(ToolWindowIndex tool);
+    // The tool window when it is open, else nothing.
+    ToolWindow* window(ToolWindowIndex tool) const;
+    // Opens the windows ToolVisible records as open.
+    void reopen();
+    // Writes which windows are open, where they stand and the preview's colours into the state.
+    void store();
+    void closeAll();
+
+    // Harmonies' ReHar and Favorites' SetFavX, when that window is open.
+    void ReHar();
+    void SetFavX(int slot);
+
+signals:
+    // A colour a window chose should become current, recorded for undo or not.
+    void colorChosenWithUndo(orvane::ColorValue color);
+    void colorChosenWithoutUndo(orvane::ColorValue color);
+    // PopupColor is set; the popup should open at this point.
+    void popupRequested(QPoint globalPosition, bool withFavoriteSlots);
+
+private:
+    ToolWindow* create(ToolWindowIndex tool);
+    void closed(ToolWindowIndex tool);
+
+    AppState& state_;
+    std::function<ColorValue()> currentColor_;
+    FileDialogBackend& dialogs_;
+    MessageBoxes& messages_;
+    QWidget* mainWindow_;
+
+    // The View item, toolbar button and captions of each tool window's toggle.
+    struct Toggle {
+        QAction* menuItem = nullptr;
+        QAction* button = nullptr;
+        QString showCaption;
+        QString hideCaption;
+    };
+    std::array<Toggle, kToolWindowCount> toggles_{};
+    QPointer<FavoritesWindow> favorites_;
+    QPointer<HarmoniesWindow> harmonies_;
+    QPointer<HistoryWindow> history_;
+    QPointer<WebPreviewWindow> webPreview_;
+};
+
+} // namespace orvane
