@@ -1,17 +1,10 @@
 #include "mainwindow/ColorStatusBar.h"
 
+#include "widgets/QtConversions.h"
+
 #include <QLabel>
 
 namespace orvane {
-
-namespace {
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-} // namespace
 
 ColorStatusBar::ColorStatusBar(QWidget* parent) : QStatusBar(parent)
 {

@@ -15,6 +15,7 @@
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtConversions.h"
 #include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 #include "widgets/SwatchWidget.h"
@@ -38,11 +39,6 @@ constexpr int kClientWidth = 600;
 constexpr int kClientHeight = 306;
 
 const QString kTitle = QStringLiteral("Orvane");
-
-QString qText(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -434,8 +430,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         environment_.messages->warning(
             this, kTitle,
             tr("Orvane could not save its settings to %1 or to %2.")
-                .arg(QString::fromStdString(environment_.settings.programFile().string()),
-                     QString::fromStdString(environment_.settings.userFile().string())));
+                .arg(pathToQString(environment_.settings.programFile().string()),
+                     pathToQString(environment_.settings.userFile().string())));
     }
     event->accept();
     emit shutDown();

@@ -4,6 +4,7 @@
 #include "filedialog/cFileDlg.h"
 #include "mainwindow/ToolWindowHub.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/QtConversions.h"
 
 #include <QWidget>
 
@@ -48,9 +49,8 @@ void SchemeFileCommands::save()
         return;
     emit aboutToSave();
     if (!SaveSettings(path, state_)) {
-        messages_.warning(
-            owner_, owner_->windowTitle(),
-            tr("The scheme could not be saved to %1.").arg(QString::fromStdString(path)));
+        messages_.warning(owner_, owner_->windowTitle(),
+                          tr("The scheme could not be saved to %1.").arg(pathToQString(path)));
     }
 }
 
@@ -80,7 +80,7 @@ void SchemeFileCommands::reportUnreadable(const std::filesystem::path& path)
 {
     messages_.warning(
         owner_, owner_->windowTitle(),
-        tr("The scheme file %1 could not be read.").arg(QString::fromStdString(path.string())));
+        tr("The scheme file %1 could not be read.").arg(pathToQString(path.string())));
 }
 
 } // namespace orvane
