@@ -115,20 +115,6 @@ TEST(ColorWorkspaceTest, KnownColoursConvertBothWays)
         EXPECT_NEAR(ws.OutG, r[4], 1e-9);
         EXPECT_NEAR(ws.OutB, r[5], 1e-9);
     }
-    // FindRGB wraps the hue once, in place. Rows: hue, hue after the call, result.
-    const double m1 = 0.2, m2 = 0.8;
-    const double hues[][3] = {
-        {360, 360, m1}, // exactly 360 is left alone and falls in the last band
-        {361, 1, (m2 - m1) / 60 + m1},
-        {420, 60, m2},
-        {-30, 330, m1},
-        {179.5, 179.5, m2},
-    };
-    for (const auto& r : hues) {
-        double hue = r[0];
-        EXPECT_NEAR(ColorWorkspace::FindRGB(m1, m2, hue), r[2], 1e-12) << r[0];
-        EXPECT_EQ(hue, r[1]);
-    }
 }
 
 constexpr int kStep = 30; // the Lighten and Darken step the program starts with

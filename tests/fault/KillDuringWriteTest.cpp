@@ -1,10 +1,9 @@
-// Kills a writer with SIGKILL, many times, in the middle of saving myset.cfg or a scheme file,
+// Kills a writer with SIGKILL, many times, in the middle of saving a settings or scheme file,
 // and checks that the file then holds one whole record, the old or the new, never a mixture, and
 // keeps the bytes an existing longer file carried past the record. The writer is a forked child
-// saving through the SettingsStore and SaveSettings the program uses.
+// saving through SaveSettings, which both myset.cfg and scheme files go through.
 
 #include "core/SettingsRecord.h"
-#include "core/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +31,8 @@ std::string faultRecord(int which)
     return bytes;
 }
 
-// Saves the two records in turn until killed, telling the parent of each completed save. The
-// program folder is writable, so a save that lands in the fallback folder is a failed one.
-[[noreturn]] void saveForever(bool settings, const fs::path& target, int report)
+// Saves the two records in turn until killed, telling the parent of each completed save.
+[[noreturn]] void saveForever(const fs::path& target, int report)
 {
     AppState states[2];
     for (int which : {0, 1}) {
@@ -43,11 +41,8 @@ std::string faultRecord(int which)
         SetDefaults(states[which]);
         decodeRecord(record, states[which]);
     }
-    const SettingsStore store(target, target / "fallback");
     for (int next = 0;; next = 1 - next) {
-        const bool saved = settings ? store.save(states[next]) == store.programFile()
-                                    : SaveSettings(target, states[next]);
-        if (!saved || ::write(report, "s", 1) != 1)
+        if (!SaveSettings(target, states[next]) || ::write(report, "s", 1) != 1)
             ::_exit(1);
     }
 }
@@ -57,40 +52,38 @@ TEST(KillDuringWriteTest, FileAlwaysHoldsOneWholeRecordAndKeepsItsTail)
     const fs::path dir = fs::temp_directory_path() / ("orvane-fault-" + std::to_string(::getpid()));
     // Bytes past the record, as a longer file written by another version carries them.
     for (const std::string& tail : {""s, "fields a later version keeps\n\0\xFF"s}) {
-        for (const bool settings : {true, false}) {
-            SCOPED_TRACE(testing::Message() << settings << " " << tail.size());
-            fs::remove_all(dir);
-            fs::create_directories(dir);
-            const fs::path file = dir / (settings ? "myset.cfg" : "blue.vrx");
-            if (!tail.empty())
-                std::ofstream(file, std::ios::binary) << faultRecord(1) + tail;
-            for (int run = 1; run <= 100; ++run) {
-                int ends[2];
-                ASSERT_EQ(::pipe(ends), 0);
-                const pid_t pid = ::fork();
-                if (pid == 0)
-                    saveForever(settings, settings ? dir : file, ends[1]);
-                ::close(ends[1]);
-                char report = 0;
-                const bool saving = ::read(ends[0], &report, 1) == 1;
-                // A save takes well under a millisecond, so kills spread over three milliseconds
-                // land at every step of some save.
-                ::usleep(run * 29 % 3000);
-                ::kill(pid, SIGKILL);
-                ::close(ends[0]);
-                int status = 0;
-                ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-                ASSERT_TRUE(saving && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
-                    << "run " << run << ": the writer stopped by itself, status " << status;
-                std::ifstream in(file, std::ios::binary);
-                const std::string content{std::istreambuf_iterator<char>(in), {}};
-                ASSERT_TRUE(content == faultRecord(0) + tail || content == faultRecord(1) + tail)
-                    << "run " << run << ": " << content.size() << " bytes, neither whole record";
-            }
-            // A kill before the rename may leave its temporary behind; nothing else may stray.
-            for (const fs::directory_entry& entry : fs::directory_iterator(dir))
-                EXPECT_TRUE(entry.path() == file || entry.path().extension() == ".tmp") << entry;
+        SCOPED_TRACE(tail.size());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        const fs::path file = dir / "blue.vrx";
+        if (!tail.empty())
+            std::ofstream(file, std::ios::binary) << faultRecord(1) + tail;
+        for (int run = 1; run <= 100; ++run) {
+            int ends[2];
+            ASSERT_EQ(::pipe(ends), 0);
+            const pid_t pid = ::fork();
+            if (pid == 0)
+                saveForever(file, ends[1]);
+            ::close(ends[1]);
+            char report = 0;
+            const bool saving = ::read(ends[0], &report, 1) == 1;
+            // A save takes well under a millisecond, so kills spread over three milliseconds
+            // land at every step of some save.
+            ::usleep(run * 29 % 3000);
+            ::kill(pid, SIGKILL);
+            ::close(ends[0]);
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            ASSERT_TRUE(saving && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
+                << "run " << run << ": the writer stopped by itself, status " << status;
+            std::ifstream in(file, std::ios::binary);
+            const std::string content{std::istreambuf_iterator<char>(in), {}};
+            ASSERT_TRUE(content == faultRecord(0) + tail || content == faultRecord(1) + tail)
+                << "run " << run << ": " << content.size() << " bytes, neither whole record";
         }
+        // A kill before the rename may leave its temporary behind; nothing else may stray.
+        for (const fs::directory_entry& entry : fs::directory_iterator(dir))
+            EXPECT_TRUE(entry.path() == file || entry.path().extension() == ".tmp") << entry;
     }
     fs::remove_all(dir);
 }
