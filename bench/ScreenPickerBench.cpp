@@ -26,7 +26,8 @@ QImage preparedDesktop()
 // blocks, plus the pixel swatch. The pointer wanders over the middle and the edges.
 void BM_MagnifierRedraw(benchmark::State& state)
 {
-    ScreenPickerWindow picker(preparedDesktop(), QRect(0, 0, kDesktopWidth, kDesktopHeight));
+    ScreenPickerWindow picker(preparedDesktop(), QRect(0, 0, kDesktopWidth, kDesktopHeight),
+                              {{{0, 0}, {kDesktopWidth, kDesktopHeight}, 1, {0, 0}, 1}});
     const std::array<QPointF, 8> pointer{{{1920, 1080},
                                           {5, 5},
                                           {kDesktopWidth - 20, 700},

@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick python3
   fp-utils dpkg-dev
+  libxcb1-dev x11-xserver-utils
   "$@"
 )
 

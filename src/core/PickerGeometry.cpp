@@ -1,6 +1,55 @@
 #include "core/PickerGeometry.h"
 
+#include <cmath>
+
 namespace orvane {
+
+namespace {
+
+constexpr double kSlack = 1.0 / 1024;
+
+int deviceOffset(double logicalOffset, double ratio)
+{
+    return static_cast<int>(std::floor(logicalOffset * ratio + kSlack));
+}
+
+bool holds(const ScreenPixels& screen, double x, double y, double scale)
+{
+    return x >= screen.origin.x && y >= screen.origin.y &&
+           x < screen.origin.x + screen.deviceSize.x / scale &&
+           y < screen.origin.y + screen.deviceSize.y / scale;
+}
+
+} // namespace
+
+PixelPoint devicePixelAt(double x, double y, const ScreenPixels& screen)
+{
+    return {screen.origin.x + deviceOffset(x - screen.origin.x, screen.ratio),
+            screen.origin.y + deviceOffset(y - screen.origin.y, screen.ratio)};
+}
+
+const ScreenPixels& screenHolding(PixelPoint device, const std::vector<ScreenPixels>& screens)
+{
+    for (const ScreenPixels& screen : screens)
+        if (holds(screen, device.x, device.y, 1))
+            return screen;
+    return screens.front();
+}
+
+const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPixels>& screens)
+{
+    for (const ScreenPixels& screen : screens)
+        if (holds(screen, x, y, screen.ratio))
+            return screen;
+    return screens.front();
+}
+
+PixelPoint snapshotPixelOf(PixelPoint device, const ScreenPixels& screen)
+{
+    return {
+        screen.snapshotOrigin.x + deviceOffset(device.x - screen.origin.x, screen.snapshotScale),
+        screen.snapshotOrigin.y + deviceOffset(device.y - screen.origin.y, screen.snapshotScale)};
+}
 
 int magnifiedBlockStart(int pointer, int extent)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace orvane {
 
 // Where the screen picker's magnifier samples the desktop and where its panel stands. Plain
@@ -17,6 +19,29 @@ struct PixelPoint {
     int y = 0;
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
+
+// Where one screen's device pixels stand. Platforms give a screen's top-left corner the same
+// coordinates in logical and in device pixels and scale only from there; the snapshot shows the
+// screen from snapshotOrigin on, each device pixel as snapshotScale × snapshotScale of its own
+// (more than one only beside a denser screen).
+struct ScreenPixels {
+    PixelPoint origin;
+    PixelPoint deviceSize;
+    double ratio = 1; // device pixels to a logical pixel
+    PixelPoint snapshotOrigin;
+    double snapshotScale = 1;
+};
+
+// The device pixel under a logical position on the screen. Logical positions at fractional
+// ratios are device pixels divided by the ratio; the slack keeps such a quotient, multiplied
+// back, from falling just short of its pixel.
+PixelPoint devicePixelAt(double x, double y, const ScreenPixels& screen);
+// The screen that shows the device pixel: the one whose rectangle holds it, else the first.
+const ScreenPixels& screenHolding(PixelPoint device, const std::vector<ScreenPixels>& screens);
+// The screen that shows the logical position: the one whose rectangle holds it, else the first.
+const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPixels>& screens);
+// The snapshot pixel showing the device pixel on that screen.
+PixelPoint snapshotPixelOf(PixelPoint device, const ScreenPixels& screen);
 
 // The first column (or row) of the sampled block for the pointer at this coordinate on a
 // desktop that is extent pixels long in that direction.

@@ -16,7 +16,8 @@ std::optional<ColorValue> pickFromSnapshot(const QImage& snapshot, MessageBoxes&
                         "colour can be picked from it."));
         return std::nullopt;
     }
-    ScreenPickerWindow picker(snapshot, desktopGeometry(), owner);
+    ScreenPickerWindow picker(snapshot, desktopGeometry(),
+                              screenPixels(snapshot.devicePixelRatio()), owner);
     picker.exec();
     return picker.pickedColor();
 }

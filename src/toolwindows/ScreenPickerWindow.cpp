@@ -1,17 +1,18 @@
 #include "toolwindows/ScreenPickerWindow.h"
 
+#include "widgets/DevicePointer.h"
 #include "widgets/SwatchWidget.h"
 
 #include <QCursor>
 #include <QEnterEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <functional>
 #include <utility>
@@ -121,15 +122,16 @@ ColorValue toColorValue(QRgb rgb)
 } // namespace
 
 ScreenPickerWindow::ScreenPickerWindow(const QImage& snapshot, const QRect& desktop,
-                                       QWidget* parent)
+                                       std::vector<ScreenPixels> screens, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      snapshot_(snapshot.convertToFormat(QImage::Format_RGB32)),
+      snapshot_(snapshot.convertToFormat(QImage::Format_RGB32)), screens_(std::move(screens)),
       magnifier_(kViewSide, kViewSide, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("Screen"));
     setWindowTitle(tr("Screen Color Picker"));
-    setAccessibleName(tr("Screen colour picker: press a mouse button to take the colour under the "
-                         "pointer, or Escape to leave"));
+    setAccessibleName(tr("Screen colour picker: press a mouse button, Enter or Space to take the "
+                         "colour under the pointer, move it with the arrow keys, or press Escape "
+                         "to leave"));
     setGeometry(desktop);
     setMouseTracking(true);
     setCursor(crosshairCursor());
@@ -165,7 +167,21 @@ ScreenPickerWindow::ScreenPickerWindow(const QImage& snapshot, const QRect& desk
 
 void ScreenPickerWindow::magnifyAt(QPointF position)
 {
-    const PixelPoint pointer = snapshotPixel(position);
+    pointer_ = deviceUnder(position);
+    magnify();
+}
+
+void ScreenPickerWindow::followPointer(QPointF position)
+{
+    // Logical positions come rounded on some platforms, which at ratio 2 loses every odd device
+    // pixel; where the platform tells the pointer's device pixel, that one counts.
+    pointer_ = exactDevicePointer().value_or(deviceUnder(position));
+    magnify();
+}
+
+void ScreenPickerWindow::magnify()
+{
+    const PixelPoint pointer = snapshotPixelOf(pointer_, screenHolding(pointer_, screens_));
     blockOrigin_ = magnifiedBlockOrigin(pointer, snapshot_.width(), snapshot_.height());
 
     uchar* bits = magnifier_.bits();
@@ -200,7 +216,7 @@ void ScreenPickerWindow::moveMagnifierAside()
 void ScreenPickerWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    magnifyAt(mapFromGlobal(QCursor::pos()));
+    followPointer(mapFromGlobal(QCursor::pos()));
 }
 
 void ScreenPickerWindow::paintEvent(QPaintEvent* event)
@@ -215,24 +231,62 @@ void ScreenPickerWindow::paintEvent(QPaintEvent* event)
 
 void ScreenPickerWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    magnifyAt(event->position());
+    followPointer(event->position());
 }
 
 void ScreenPickerWindow::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    picked_ = colorAt(snapshotPixel(event->position()));
+    followPointer(event->position());
+    pick();
+}
+
+void ScreenPickerWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return movePointer(-step, 0);
+    case Qt::Key_Right:
+        return movePointer(step, 0);
+    case Qt::Key_Up:
+        return movePointer(0, -step);
+    case Qt::Key_Down:
+        return movePointer(0, step);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return pick();
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+// Steps in device pixels of the picker's own keeping: at ratio 2 a logical step would be two.
+// The pointer stays on its screen.
+void ScreenPickerWindow::movePointer(int dx, int dy)
+{
+    const ScreenPixels& screen = screenHolding(pointer_, screens_);
+    pointer_ = {
+        std::clamp(pointer_.x + dx, screen.origin.x, screen.origin.x + screen.deviceSize.x - 1),
+        std::clamp(pointer_.y + dy, screen.origin.y, screen.origin.y + screen.deviceSize.y - 1)};
+    moveDevicePointer(pointer_, screen);
+    magnify();
+}
+
+void ScreenPickerWindow::pick()
+{
+    picked_ = colorAt(snapshotPixelOf(pointer_, screenHolding(pointer_, screens_)));
     if (picked_)
         accept();
     else
         reject();
 }
 
-PixelPoint ScreenPickerWindow::snapshotPixel(QPointF position) const
+PixelPoint ScreenPickerWindow::deviceUnder(QPointF position) const
 {
-    const qreal ratio = snapshot_.devicePixelRatio();
-    return {static_cast<int>(std::floor(position.x() * ratio)),
-            static_cast<int>(std::floor(position.y() * ratio))};
+    const QPointF global = position + geometry().topLeft();
+    return devicePixelAt(global.x(), global.y(), screenHolding(global.x(), global.y(), screens_));
 }
 
 std::optional<ColorValue> ScreenPickerWindow::colorAt(PixelPoint pixel) const

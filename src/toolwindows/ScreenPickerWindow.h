@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QRect>
 #include <optional>
+#include <vector>
 
 namespace orvane {
 
@@ -15,20 +16,25 @@ class SwatchWidget;
 
 // The screen colour picker: a borderless window over the whole desktop that shows a frozen
 // picture of it, with a magnifier following the pointer. Any button press picks the pixel under
-// the pointer and closes the window; Escape closes it without a pick. Shown modally.
+// the pointer and closes the window; Escape closes it without a pick. The arrow keys move the
+// pointer by one device pixel (ten with Shift) and Enter or Space picks. Shown modally.
 class ScreenPickerWindow : public QDialog {
     Q_OBJECT
 public:
     // snapshot: the desktop in device pixels, its devicePixelRatio saying how many there are to a
     // logical pixel. desktop: the logical rectangle the snapshot shows, which the window covers.
-    ScreenPickerWindow(const QImage& snapshot, const QRect& desktop, QWidget* parent = nullptr);
+    // screens: where each screen's device pixels stand on the desktop and in the snapshot.
+    ScreenPickerWindow(const QImage& snapshot, const QRect& desktop,
+                       std::vector<ScreenPixels> screens, QWidget* parent = nullptr);
 
     // The colour of the pixel picked; nothing when the window closed without a pick.
     std::optional<ColorValue> pickedColor() const { return picked_; }
 
-    // Redraws the magnifier and the pixel swatch for the pointer at this window position, as
-    // every pointer movement does.
+    // Redraws the magnifier and the pixel swatch for the pointer at this logical window position,
+    // as every pointer movement does.
     void magnifyAt(QPointF position);
+    // The device pixel, in desktop coordinates, that the picker takes as under the pointer.
+    PixelPoint pointer() const { return pointer_; }
     // The magnifier's enlarged view: 24 × 24 snapshot pixels, each as 3 × 3.
     const QImage& magnifierImage() const { return magnifier_; }
     // The snapshot pixel at the top-left of the block the magnifier shows.
@@ -41,12 +47,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    PixelPoint snapshotPixel(QPointF position) const;
+    PixelPoint deviceUnder(QPointF position) const;
+    void followPointer(QPointF position);
+    void magnify();
+    void movePointer(int dx, int dy);
+    void pick();
     std::optional<ColorValue> colorAt(PixelPoint pixel) const;
 
     QImage snapshot_;
+    std::vector<ScreenPixels> screens_;
+    PixelPoint pointer_;
     QImage magnifier_;
     PixelPoint blockOrigin_;
     std::optional<ColorValue> picked_;

@@ -16,6 +16,15 @@ int toDevice(int logical, qreal ratio)
     return static_cast<int>(std::floor(logical * ratio));
 }
 
+// Where a screen at this logical place lands in a snapshot of the desktop at this ratio.
+QRect snapshotPlace(const QRect& geometry, const QPoint& desktopOrigin, qreal ratio)
+{
+    const QRect place = geometry.translated(-desktopOrigin);
+    return {QPoint(toDevice(place.left(), ratio), toDevice(place.top(), ratio)),
+            QPoint(toDevice(place.left() + place.width(), ratio) - 1,
+                   toDevice(place.top() + place.height(), ratio) - 1)};
+}
+
 } // namespace
 
 QImage QtScreenGrabber::grabDesktop()
@@ -33,6 +42,23 @@ QRect desktopGeometry()
     for (const QScreen* screen : QGuiApplication::screens())
         desktop |= screen->geometry();
     return desktop;
+}
+
+std::vector<ScreenPixels> screenPixels(qreal snapshotRatio)
+{
+    const QPoint desktopOrigin = desktopGeometry().topLeft();
+    std::vector<ScreenPixels> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect geometry = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect place = snapshotPlace(geometry, desktopOrigin, snapshotRatio);
+        screens.push_back({{geometry.x(), geometry.y()},
+                           {qRound(geometry.width() * ratio), qRound(geometry.height() * ratio)},
+                           ratio,
+                           {place.x(), place.y()},
+                           snapshotRatio / ratio});
+    }
+    return screens;
 }
 
 // The picker maps a logical pointer position to a snapshot pixel with one ratio for the whole
@@ -55,18 +81,21 @@ QImage composeDesktop(const QList<ScreenPicture>& screens)
         ratio = std::max(ratio, screen.devicePixelRatio);
     }
 
-    QImage image(toDevice(desktop.width(), ratio), toDevice(desktop.height(), ratio),
-                 QImage::Format_RGB32);
+    // One screen is the desktop itself: its picture serves unchanged, without a second copy.
+    const QSize size(toDevice(desktop.width(), ratio), toDevice(desktop.height(), ratio));
+    if (screens.size() == 1 && screens.front().picture.size() == size &&
+        screens.front().picture.format() == QImage::Format_RGB32) {
+        QImage image = screens.front().picture;
+        image.setDevicePixelRatio(ratio);
+        return image;
+    }
+
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    for (const ScreenPicture& screen : screens) {
-        const QRect place = screen.geometry.translated(-desktop.topLeft());
-        const QRect target(QPoint(toDevice(place.left(), ratio), toDevice(place.top(), ratio)),
-                           QPoint(toDevice(place.left() + place.width(), ratio) - 1,
-                                  toDevice(place.top() + place.height(), ratio) - 1));
+    for (const ScreenPicture& screen : screens)
         // Drawing into a rectangle takes every pixel of the picture, whatever its own ratio.
-        painter.drawImage(target, screen.picture);
-    }
+        painter.drawImage(snapshotPlace(screen.geometry, desktop.topLeft(), ratio), screen.picture);
     painter.end();
     image.setDevicePixelRatio(ratio);
     return image;

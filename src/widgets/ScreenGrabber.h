@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/PickerGeometry.h"
+
 #include <QImage>
 #include <QList>
 #include <QRect>
+#include <vector>
 
 namespace orvane {
 
@@ -32,6 +35,9 @@ struct ScreenPicture {
 
 // The rectangle, in logical pixels, that the screens cover together.
 QRect desktopGeometry();
+// Where each screen's device pixels stand on the desktop and in a snapshot that composeDesktop
+// made at this ratio.
+std::vector<ScreenPixels> screenPixels(qreal snapshotRatio);
 // One image of the rectangle the screens cover together, at the highest device pixel ratio
 // among them; null when any picture is missing.
 QImage composeDesktop(const QList<ScreenPicture>& screens);

@@ -77,6 +77,39 @@ TEST(PickerGeometryTest, MagnifiedBlockCentresOnThePointerAndStopsAtTheEdges)
     EXPECT_EQ(magnifiedBlockStart(12, 30), 6);
 }
 
+// Rows: a logical pointer position, then the device pixel under it and the snapshot pixel that
+// shows it. Screens keep their device origin as their logical one, as X11 at a scale factor has
+// it: one at ratio 2 and, to its right, one at ratio 1 drawn 2 × 2 in the snapshot; one at 1.25
+// and one at 1.5 off the origin, each alone.
+TEST(PickerGeometryTest, PointerFindsTheDevicePixelUnderItAndItsSnapshotPixel)
+{
+    const std::vector<ScreenPixels> mixed = {{{0, 0}, {3840, 2160}, 2, {0, 0}, 1},
+                                             {{3840, 0}, {1280, 1024}, 1, {7680, 0}, 2}};
+    const std::vector<ScreenPixels> at125 = {{{0, 0}, {2400, 1500}, 1.25, {0, 0}, 1}};
+    const std::vector<ScreenPixels> at150 = {{{10, 20}, {1501, 900}, 1.5, {0, 0}, 1}};
+    const std::tuple<const std::vector<ScreenPixels>*, double, double, PixelPoint, PixelPoint>
+        rows[] = {
+            {&mixed, 700.5, 500, {1401, 1000}, {1401, 1000}},
+            {&mixed, 700, 500.5, {1400, 1001}, {1400, 1001}},
+            {&mixed, 1919.5, 1079.5, {3839, 2159}, {3839, 2159}},
+            {&mixed, 3840, 0, {3840, 0}, {7680, 0}},
+            {&mixed, 3920, 1023, {3920, 1023}, {7840, 2046}},
+            {&at125, 1402 / 1.25, 1 / 1.25, {1402, 1}, {1402, 1}},
+            {&at125, 1121.5, 0.7, {1401, 0}, {1401, 0}},
+            {&at150, 10 + 934 / 1.5, 20 + 1 / 1.5, {944, 21}, {934, 1}},
+        };
+    for (const auto& [screens, x, y, device, snapshot] : rows) {
+        EXPECT_EQ(devicePixelAt(x, y, screenHolding(x, y, *screens)), device) << x << "," << y;
+        EXPECT_EQ(snapshotPixelOf(device, screenHolding(device, *screens)), snapshot)
+            << x << "," << y;
+    }
+    // The X server tells the pointer in device pixels: (3000, 10) lies on the dense screen
+    // although its logical rectangle ends at 1920, and (3841, 5) on the other one.
+    EXPECT_EQ(snapshotPixelOf({3000, 10}, screenHolding({3000, 10}, mixed)),
+              PixelPoint({3000, 10}));
+    EXPECT_EQ(snapshotPixelOf({3841, 5}, screenHolding({3841, 5}, mixed)), PixelPoint({7682, 10}));
+}
+
 // The magnifier panel jumps between the left and the right; fifty is the first left counted as
 // the right side.
 TEST(PickerGeometryTest, MagnifierPanelJumpsAside)

@@ -219,6 +219,14 @@ class Desktop:
         raw = self.run("import", "-window", "root", "-depth", "8", "rgb:-").stdout
         return Screen(raw)
 
+    def tile_root(self, bits, foreground, background):
+        """Tiles the bare root window with a 2 x 2 bitmap: foreground where a bit is set."""
+        bitmap = self.work / "tile.xbm"
+        bitmap.write_text("#define tile_width 2\n#define tile_height 2\n"
+                          "static unsigned char tile_bits[] = {\n  0x%02x, 0x%02x};\n" % bits)
+        self.run("xsetroot", "-bitmap", str(bitmap), "-fg", f"#{foreground}",
+                 "-bg", f"#{background}")
+
     def save_screenshot(self, path):
         self.run("import", "-window", "root", str(path), check=False)
 
@@ -285,6 +293,8 @@ class Program:
         self.process = None
         self.main_window = None
         self.starts = 0
+        # Device pixels to a logical one, through QT_SCALE_FACTOR.
+        self.scale = 1
 
     @property
     def settings_file(self):
@@ -302,6 +312,8 @@ class Program:
             "XDG_CONFIG_HOME": str(self.home / ".config"),
             "XDG_RUNTIME_DIR": str(self.runtime),
         })
+        if self.scale != 1:
+            env["QT_SCALE_FACTOR"] = str(self.scale)
         self.starts += 1
         log = open(self.log_path, "ab")
         log.write(f"--- start {self.starts}: orvane {' '.join(arguments)}\n".encode())
@@ -335,7 +347,7 @@ class Program:
         # only the main window stands at the corner with the client area's width.
         geometry = self.desktop.geometry(window)
         return title == self.TITLE and geometry is not None and geometry[:3] == (
-            0, 0, self.CLIENT_WIDTH)
+            0, 0, self.CLIENT_WIDTH * self.scale)
 
     def wait_for_main_window(self):
         """The main window, once it is shown and nothing but tool windows stands beside it:

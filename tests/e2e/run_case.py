@@ -277,6 +277,43 @@ def screen_picker(case):
     program.exit_with_ctrl_q()
 
 
+def screen_picker_device_pixels(case):
+    """At two device pixels to a logical one, the screen picker takes the device pixel under the
+    pointer, also an odd one, and the arrow keys with Enter or Space pick a chosen one. The bare
+    screen is a one-pixel checkerboard: red where x + y is even, blue where it is odd."""
+    desktop, program = case.desktop, case.program
+    desktop.tile_root((0x01, 0x02), "FF0000", "0000FF")
+    case.prepare_settings(record.quiet_start())
+    program.scale = 2
+    program.start()
+    # The main window is twice as large; most of it goes off the screen, out of the way.
+    desktop.move_window(program.wait_for_main_window(), 700, 600)
+
+    def pick(pointer, keys, colour):
+        desktop.move_pointer(*pointer)
+        program.focus_main()
+        desktop.key("F3")
+        picker = desktop.wait_for_window("^Screen Color Picker", "the screen picker")
+        if keys:
+            desktop.focus(picker)
+            desktop.key(*keys)
+        else:
+            desktop.xdotool("click", 1)
+        desktop.wait_until_gone(picker, "the screen picker to close")
+        desktop.hold_selection("clipboard")
+        program.focus_main()
+        desktop.key("ctrl+c")
+        desktop.expect_selection("clipboard", colour)
+
+    pick((401, 300), [], "0000FF")
+    pick((400, 300), [], "FF0000")
+    pick((300, 201), [], "0000FF")
+    pick((400, 300), ["Right", "Return"], "0000FF")
+    pick((400, 300), ["shift+Down", "Down", "space"], "0000FF")
+    pick((400, 300), ["Left", "Up", "KP_Enter"], "FF0000")
+    program.exit_with_ctrl_q()
+
+
 def web_page_export(case):
     """The Web Preview saves its page through the file dialog: a name typed without extension
     gets .html, and the file holds the page for the default colours."""
@@ -315,6 +352,7 @@ CASES = {
     "favourites_and_harmonies_survive_restart": favourites_and_harmonies_survive_restart,
     "scheme_file_on_command_line": scheme_file_on_command_line,
     "screen_picker": screen_picker,
+    "screen_picker_device_pixels": screen_picker_device_pixels,
     "web_page_export": web_page_export,
 }
 

@@ -3,9 +3,12 @@
 #include "widgets/SwatchWidget.h"
 
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace orvane {
 namespace {
@@ -35,7 +38,10 @@ protected:
             for (int x = 0; x < snapshot.width(); ++x)
                 snapshot.setPixel(x, y, patternAt(x, y));
         snapshot.setDevicePixelRatio(ratio);
-        window_ = std::make_unique<ScreenPickerWindow>(snapshot, QRect(0, 0, kWidth, kHeight));
+        const ScreenPixels screen{
+            {0, 0}, {kWidth * ratio, kHeight * ratio}, double(ratio), {0, 0}, 1};
+        window_ = std::make_unique<ScreenPickerWindow>(snapshot, QRect(0, 0, kWidth, kHeight),
+                                                       std::vector{screen});
         return *window_;
     }
 
@@ -83,15 +89,56 @@ TEST_F(ScreenPickerWindowTest, MagnifiesMovesThePanelAsideAndPicksDevicePixels)
         EXPECT_EQ(window_->pickedColor(), patternValue(210, 130)) << button;
     }
 
-    // Two device pixels to a logical one: the pointer's logical position picks the device pixel
-    // under it.
+    // Two device pixels to a logical one: the pointer's logical position, with its half pixel,
+    // picks the device pixel under it.
     ScreenPickerWindow& dense = open(2);
-    dense.magnifyAt(QPointF(50, 50));
-    expectMagnifies({88, 88});
-    EXPECT_EQ(pixelSwatch()->color(), patternValue(100, 100));
+    dense.magnifyAt(QPointF(50.5, 50));
+    expectMagnifies({89, 88});
+    EXPECT_EQ(pixelSwatch()->color(), patternValue(101, 100));
     dense.show();
-    QTest::mousePress(&dense, Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
-    EXPECT_EQ(dense.pickedColor(), patternValue(100, 100));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50.5), QPointF(50, 50.5),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&dense, &press);
+    EXPECT_EQ(dense.pickedColor(), patternValue(100, 101));
+}
+
+// Rows: keys pressed in turn from the device pixel (101, 100) at ratio 2, then the device pixel
+// the pointer stands on and the colour picked; nothing picked while the picker stays open. The
+// pointer steps in device pixels, so at ratio 2 one step reaches an odd one, and stays on the
+// screen.
+TEST_F(ScreenPickerWindowTest, ArrowKeysMoveByDevicePixelsAndEnterOrSpacePicks)
+{
+    struct Row {
+        std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+        PixelPoint pointer;
+        std::optional<ColorValue> picked;
+    };
+    const Row rows[] = {
+        {{{Qt::Key_Right, {}}, {Qt::Key_Down, {}}}, {102, 101}, {}},
+        {{{Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Up, Qt::ShiftModifier}}, {91, 90}, {}},
+        {{{Qt::Key_Right, {}}, {Qt::Key_Return, {}}}, {102, 100}, patternValue(102, 100)},
+        {{{Qt::Key_Up, {}}, {Qt::Key_Space, {}}}, {101, 99}, patternValue(101, 99)},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Enter, Qt::KeypadModifier}},
+         {101, 101},
+         patternValue(101, 101)},
+        {{{Qt::Key_Down, {}}, {Qt::Key_Escape, {}}}, {101, 101}, {}},
+        {{{Qt::Key_Right, Qt::ShiftModifier}}, {111, 100}, {}},
+    };
+    for (const Row& row : rows) {
+        ScreenPickerWindow& picker = open(2);
+        picker.show();
+        picker.magnifyAt(QPointF(50.5, 50));
+        for (const auto& [key, modifiers] : row.keys)
+            QTest::keyClick(&picker, Qt::Key(key), modifiers);
+        EXPECT_EQ(picker.pointer(), row.pointer) << row.pointer.x << "," << row.pointer.y;
+        EXPECT_EQ(picker.pickedColor(), row.picked) << row.pointer.x << "," << row.pointer.y;
+        EXPECT_EQ(pixelSwatch()->color(), patternValue(row.pointer.x, row.pointer.y));
+    }
+    ScreenPickerWindow& edge = open(2);
+    edge.magnifyAt(QPointF(kWidth - 1, 1));
+    QTest::keyClick(&edge, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&edge, Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_EQ(edge.pointer(), PixelPoint({kWidth * 2 - 1, 0}));
 }
 
 } // namespace
