@@ -15,8 +15,8 @@ for option in "$@"; do
 done
 
 # The install checks (tests/install) also run the installed program under a private X server
-# and validate the desktop files.
-scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file
+# and validate the desktop files; the desktop portal tests start a private dbus-daemon.
+scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen

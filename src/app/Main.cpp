@@ -4,12 +4,14 @@
 #include "app/FirstPaintReporter.h"
 #include "core/AppState.h"
 #include "core/CommandLine.h"
+#include "core/DesktopSession.h"
 #include "core/SettingsStore.h"
 #include "filedialog/QtFileDialogBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
+#include "widgets/PortalScreenGrabber.h"
 #include "widgets/ScreenGrabber.h"
 #include "widgets/ShellOpener.h"
 
@@ -17,6 +19,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace {
@@ -24,6 +27,16 @@ namespace {
 std::filesystem::path toPath(const QString& text)
 {
     return std::filesystem::path(text.toStdString());
+}
+
+// A Wayland session hands the screen over only through the desktop portal, also to a program
+// that runs through XWayland; an X11 session lets the program grab it directly.
+std::unique_ptr<orvane::ScreenGrabber> screenGrabberForSession()
+{
+    if (orvane::isWaylandSession(qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+                                 qEnvironmentVariable("XDG_SESSION_TYPE").toStdString()))
+        return std::make_unique<orvane::PortalScreenGrabber>();
+    return std::make_unique<orvane::QtScreenGrabber>();
 }
 
 std::vector<std::string> argumentsAfterProgram(const QStringList& arguments)
@@ -79,9 +92,9 @@ int main(int argc, char* argv[])
     orvane::QtMessageBoxes messages;
     orvane::DesktopShellOpener shell;
     orvane::QtFileDialogBackend dialogs;
-    orvane::QtScreenGrabber grabber;
+    const std::unique_ptr<orvane::ScreenGrabber> grabber = screenGrabberForSession();
     orvane::MainWindow window(
-        state, {programDir, settings, &messages, &shell, &dialogs, &grabber, random});
+        state, {programDir, settings, &messages, &shell, &dialogs, grabber.get(), random});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     // Without the Quick Tips, a splash shown now would appear together with the main window
     // anyway, while its window and picture held that window's first paint back.

@@ -1,4 +1,5 @@
 #include "core/CommandLine.h"
+#include "core/DesktopSession.h"
 #include "core/PickerGeometry.h"
 #include "core/TipsFile.h"
 #include "core/UndoHistory.h"
@@ -118,6 +119,17 @@ TEST(PickerGeometryTest, MagnifierPanelJumpsAside)
                            {50, kW, 40},       {-5, kW, kW - 120}, {40, 800, 680}};
     for (const auto& [left, width, next] : rows)
         EXPECT_EQ(magnifierPanelLeftOnEnter(left, width), next) << left << " of " << width;
+}
+
+// Either variable makes the session a Wayland one; XWayland clients see WAYLAND_DISPLAY too.
+TEST(DesktopSessionTest, EitherVariableTellsAWaylandSession)
+{
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"", "", false},         {"", "x11", false},         {"", "tty", false},
+        {"wayland-0", "", true}, {"wayland-1", "x11", true}, {"", "wayland", true},
+    };
+    for (const auto& [display, type, wayland] : rows)
+        EXPECT_EQ(isWaylandSession(display, type), wayland) << display << "|" << type;
 }
 
 TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)

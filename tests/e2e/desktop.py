@@ -107,8 +107,11 @@ class Desktop:
             raise
         finally:
             os.close(display_read)
+        # The private X server is the whole session: nothing may tell the program it runs in
+        # the caller's Wayland session, where it would ask that desktop for its screen.
         self.env = {k: v for k, v in os.environ.items()
-                    if k not in ("XAUTHORITY", "WAYLAND_DISPLAY") + _QT_LAYOUT_VARIABLES}
+                    if k not in ("XAUTHORITY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE")
+                    + _QT_LAYOUT_VARIABLES}
         self.env["DISPLAY"] = f":{number}"
         self._selection_holders = []
 
