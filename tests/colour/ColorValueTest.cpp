@@ -102,12 +102,11 @@ TEST(ColorWorkspaceTest, KnownColoursConvertBothWays)
         EXPECT_NEAR(ws.SatPct, r[4], 1e-9);
         EXPECT_NEAR(ws.LumPct, r[5], 1e-9);
     }
-    // hue, saturation, lightness -> red, green, blue, left unrounded
+    // hue, saturation, lightness -> red, green, blue, left unrounded; the schemes' tables pin
+    // the hues at full saturation on either side of half lightness.
     const double back[][6] = {
-        {30, 100, 50, 255, 127.5, 0},
         {200, 0.9, 40, 102, 102, 102}, // below one percent a grey of L * 2.55, whatever the hue
         {0, 1, 50, 0.505 * 255, 0.495 * 255, 0.495 * 255}, // exactly one percent is not grey
-        {60, 100, 60, 255, 255, 51}, // above half lightness m2 = s + l - s * l
     };
     for (const auto& r : back) {
         ws.HSLtoRGB(r[0], r[1], r[2]);

@@ -29,24 +29,18 @@ protected:
                 pick(widget->height() + 2 * margin) - margin};
     }
 
-    // A visible widget of the main window or an open tool window, any or a drop target.
-    QWidget* pickWidget(bool dropTarget)
-    {
-        QList<QWidget*> found{window_.get()};
-        for (QWidget* child : window_->findChildren<QWidget*>()) {
-            if (child->isVisible() && (child->acceptDrops() || !dropTarget))
-                found.push_back(child);
-        }
-        return found[pick(found.size())];
-    }
-
-    // Moves carry no button: a move with the left button held would start a real drag, which
-    // runs until the platform reports a release. Drags are sent as their drop events instead,
-    // carrying a swatch's colour or, with the right button, one out of range.
+    // On a visible widget of the main window or an open tool window. Moves carry no button: a
+    // move with the left button held would start a real drag, which runs until the platform
+    // reports a release. Drags are sent as their drop events instead, carrying a swatch's colour
+    // or, with the right button, one out of range.
     QString mouse()
     {
         const int kind = pick(7);
-        QWidget* target = pickWidget(kind == 6);
+        QList<QWidget*> targets{window_.get()};
+        for (QWidget* child : window_->findChildren<QWidget*>())
+            if (child->isVisible() && (child->acceptDrops() || kind != 6))
+                targets.push_back(child);
+        QWidget* target = targets[pick(targets.size())];
         const QPoint point = around(target, kind == 6 ? 0 : 6);
         const Qt::MouseButton button = pick(10) < 7 ? Qt::LeftButton : Qt::RightButton;
         std::unique_ptr<QMimeData> mime(makeColorMime(window_->swatch(pick(17))->color()));
@@ -102,28 +96,27 @@ protected:
         return "command " + chosen->objectName();
     }
 
-    // Acts on and closes what an action left waiting in a nested event loop.
-    void closeModal()
+    // Closes the menus and drop-down lists left open, as the next click would; in a nested event
+    // loop, first acts on and closes the dialog an action waits for.
+    void closeLeftOpen()
     {
-        if (QThread::currentThread()->loopLevel() == 0)
-            return;
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal =
+            QThread::currentThread()->loopLevel() > 0 ? QApplication::activeModalWidget() : nullptr;
         if (auto* picker = qobject_cast<ScreenPickerWindow*>(modal))
             QTest::mousePress(picker, Qt::LeftButton, {}, around(picker, 0));
         if (auto* dialog = qobject_cast<QDialog*>(modal); dialog != nullptr && dialog->isVisible())
             dialog->reject();
-        else if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
+        else
+            while (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
     }
 
     QString act()
     {
-        // Menus and drop-down lists an earlier action opened close, as the next click would.
-        while (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
+        closeLeftOpen();
         dialogs_.answers.clear(); // only a dialog an action asks for on purpose gets an answer
         QTimer closer;            // fires only while an action waits in an event loop of its own
-        QObject::connect(&closer, &QTimer::timeout, [this] { closeModal(); });
+        QObject::connect(&closer, &QTimer::timeout, [this] { closeLeftOpen(); });
         closer.start(0);
         const int roll = pick(100);
         return roll < 55 ? mouse() : roll < 75 ? type() : command();

@@ -3,14 +3,8 @@
 namespace orvane::test {
 
 // What a first run shows, and where the windows stand after a restart, the end-to-end tests see.
-TEST_F(MainWindowTest, StartsWithTheStartColourAndOnlyTheFavoritesWindow)
+TEST_F(MainWindowTest, SetAllTakesHexadecimalTextsAndLeavesTheStatusBarAlone)
 {
-    EXPECT_EQ(channels(), "51 35 231");
-    EXPECT_EQ(brokenInvariant(), std::nullopt);
-    EXPECT_TRUE(isOpen(window_->toolWindow(FavoritesTool)));
-    EXPECT_FALSE(isOpen(window_->toolWindow(HistoryTool)));
-
-    // SetAll takes hexadecimal channel texts and leaves the status bar alone.
     window_->SetAll("&HFF", "&H80", "007", true);
     EXPECT_EQ(channels(), "255 128 7");
     EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
