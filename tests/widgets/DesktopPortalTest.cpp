@@ -1,93 +1,162 @@
 #include "widgets/DesktopPortal.h"
-#include "support/FakeDesktopPortal.h"
-#include "support/PrivateSessionBus.h"
+#include "widgets/PortalScreenGrabber.h"
 
+#include <QCursor>
 #include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVirtualObject>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace orvane {
 namespace {
 
 using namespace std::chrono_literals;
-using test::FakeDesktopPortal;
-using Answer = FakeDesktopPortal::Answer;
 
-const QVariantMap kPicture = {{QStringLiteral("uri"), QStringLiteral("file:///tmp/shot.png")}};
+struct Answer {
+    uint code = 0; // 0 granted, 1 cancelled by the user, 2 refused otherwise
+    QVariantMap results;
+    int delayMs = 0;
+};
 
-Answer granted(QVariantMap results, int delayMs = 0)
-{
-    return {0, std::move(results), delayMs, true};
-}
+// The portal's Screenshot and PickColor: each request takes the next planned answer and sends it
+// on the request path the real portal uses. Notes each request as the program made it.
+class FakePortal : public QDBusVirtualObject {
+public:
+    QList<Answer> planned;
+    QStringList requests;
 
-Answer refused(uint code)
-{
-    return {code, {}, 0, true};
-}
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override
+    {
+        const QVariantMap options = qdbus_cast<QVariantMap>(message.arguments().value(1));
+        const QCursor* pointer = QGuiApplication::overrideCursor();
+        requests.push_back(message.member() +
+                           (options.value("interactive").toBool() ? " interactive" : "") +
+                           (pointer && pointer->shape() == Qt::BusyCursor ? " busy" : ""));
+        const QString handle = "/org/freedesktop/portal/desktop/request/" +
+                               message.service().mid(1).replace('.', '_') + '/' +
+                               options.value("handle_token").toString();
+        bus.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        const Answer answer = planned.isEmpty() ? Answer{0, {}, 60000} : planned.takeFirst();
+        const QDBusMessage response =
+            QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response")
+            << answer.code << answer.results;
+        QTimer::singleShot(answer.delayMs, this, [bus, response] { bus.send(response); });
+        return true;
+    }
+};
 
+// Each test has a session bus of its own with the fake portal on it.
 class DesktopPortalTest : public testing::Test {
 protected:
-    test::PrivateSessionBus bus_;
-    FakeDesktopPortal service_{bus_.connect(QStringLiteral("service"))};
-    DesktopPortal portal_{bus_.connect(QStringLiteral("client")), 400ms};
+    DesktopPortalTest()
+    {
+        daemon_.start("dbus-daemon", {"--config-file=" TEST_BUS_CONFIG, "--print-address"});
+        daemon_.waitForReadyRead(5000);
+        const QString address = QString::fromUtf8(daemon_.readLine()).trimmed();
+        EXPECT_FALSE(address.isEmpty()) << "no dbus-daemon (Debian package dbus) started";
+        client_ = QDBusConnection::connectToBus(address, "client");
+        QDBusConnection service = QDBusConnection::connectToBus(address, "service");
+        EXPECT_TRUE(service.registerVirtualObject("/org/freedesktop/portal/desktop", &portal_));
+        EXPECT_TRUE(service.registerService("org.freedesktop.portal.Desktop"));
+    }
+    ~DesktopPortalTest() override
+    {
+        QDBusConnection::disconnectFromBus("client");
+        QDBusConnection::disconnectFromBus("service");
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
+
+    QProcess daemon_;
+    QDBusConnection client_{"client"};
+    FakePortal portal_;
 };
 
 // A refusal of the silent request (by the user or otherwise) earns one more request that lets
-// the desktop ask; a late answer still counts, a missing one gives up after the timeout.
+// the desktop ask; a late answer still counts, one after the timeout does not.
 TEST_F(DesktopPortalTest, ScreenshotAsksAgainWithADialogOnlyAfterARefusal)
 {
-    const Answer never{0, kPicture, 0, false};
-    const struct {
-        const char* name;
-        QList<Answer> answers;
-        bool picture;
-        QList<bool> interactive;
-    } rows[] = {
-        {"granted", {granted(kPicture)}, true, {false}},
-        {"granted late", {granted(kPicture, 250)}, true, {false}},
-        {"cancelled, then granted", {refused(1), granted(kPicture)}, true, {false, true}},
-        {"refused, then granted", {refused(2), granted(kPicture)}, true, {false, true}},
-        {"refused twice", {refused(2), refused(1)}, false, {false, true}},
-        {"never answered", {never}, false, {false}},
-        {"granted without a picture", {granted({})}, false, {false}},
+    const QUrl shot("file:///tmp/shot.png");
+    const QVariantMap picture = {{"uri", shot.toString()}};
+    const QStringList twice = {"Screenshot", "Screenshot interactive"};
+    const std::tuple<const char*, QList<Answer>, std::optional<QUrl>, QStringList> rows[] = {
+        {"granted", {{0, picture}}, shot, {"Screenshot"}},
+        {"granted late", {{0, picture, 300}}, shot, {"Screenshot"}},
+        {"cancelled, then granted", {{1, {}}, {0, picture}}, shot, twice},
+        {"refused, then granted", {{2, {}}, {0, picture}}, shot, twice},
+        {"refused twice", {{2, {}}, {1, {}}}, std::nullopt, twice},
+        {"granted after the timeout", {{0, picture, 3000}}, std::nullopt, {"Screenshot"}},
+        {"granted without a picture", {{0, {}}}, std::nullopt, {"Screenshot"}},
     };
-    for (const auto& row : rows) {
-        service_.planned = row.answers;
-        service_.requests.clear();
-        const std::optional<QUrl> uri = portal_.screenshot();
-        EXPECT_EQ(uri.has_value(), row.picture) << row.name;
-        if (uri) {
-            EXPECT_EQ(*uri, QUrl(QStringLiteral("file:///tmp/shot.png"))) << row.name;
-        }
-        QList<bool> interactive;
-        for (const FakeDesktopPortal::Request& request : service_.requests) {
-            EXPECT_EQ(request.method, QStringLiteral("Screenshot"));
-            interactive.push_back(request.options.value(QStringLiteral("interactive")).toBool());
-        }
-        EXPECT_EQ(interactive, row.interactive) << row.name;
+    DesktopPortal portal(client_, 1s);
+    for (const auto& [name, answers, uri, requests] : rows) {
+        portal_.planned = answers;
+        portal_.requests.clear();
+        EXPECT_EQ(portal.screenshot(), uri) << name;
+        EXPECT_EQ(portal_.requests, requests) << name;
     }
 }
 
+// A cancel counts even with a colour sent along; without a portal, requests fail at once.
 TEST_F(DesktopPortalTest, PickColorReadsTheChannelsOrNothing)
 {
     QDBusArgument channels;
     channels.beginStructure();
     channels << 0.2 << 0.6 << 1.0;
     channels.endStructure();
-    service_.planned = {granted({{QStringLiteral("color"), QVariant::fromValue(channels)}}),
-                        refused(1)};
-    EXPECT_EQ(portal_.pickColor(), QColor(51, 153, 255));
-    EXPECT_EQ(portal_.pickColor(), std::nullopt) << "cancelled";
-    ASSERT_EQ(service_.requests.size(), 2);
-    EXPECT_EQ(service_.requests[0].method, QStringLiteral("PickColor"));
+    const QVariantMap color = {{"color", QVariant::fromValue(channels)}};
+    portal_.planned = {{0, color}, {1, color}};
+    DesktopPortal portal(client_, 60s);
+    EXPECT_EQ(portal.pickColor(), QColor(51, 153, 255));
+    EXPECT_EQ(portal.pickColor(), std::nullopt) << "cancelled";
+    EXPECT_EQ(portal_.requests, QStringList({"PickColor", "PickColor"}));
+
+    QDBusConnection("service").unregisterService("org.freedesktop.portal.Desktop");
+    const QDeadlineTimer patience(30s);
+    EXPECT_EQ(portal.screenshot(), std::nullopt);
+    EXPECT_FALSE(patience.hasExpired()) << "waited for a portal that is not there";
 }
 
-// Without a portal on the bus the requests fail at once rather than after the timeout.
-TEST(DesktopPortalWithoutServiceTest, GivesNothing)
+// The portal's picture becomes the snapshot, with its device pixels to a logical one, and goes
+// when it lies in the temporary folder. An all-black picture is no snapshot.
+TEST_F(DesktopPortalTest, GrabberLoadsThePortalsPictureAndTidiesUp)
 {
-    test::PrivateSessionBus bus;
-    DesktopPortal portal(bus.connect(QStringLiteral("client")), 60s);
-    EXPECT_EQ(portal.screenshot(), std::nullopt);
-    EXPECT_EQ(portal.pickColor(), std::nullopt);
+    const QTemporaryDir pictures;
+    const QString temporary = pictures.filePath("tmp");
+    QDir().mkpath(temporary);
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temporary.toUtf8());
+    QImage black(desktopGeometry().size() * 2, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    QImage blackButOne = black;
+    blackButOne.setPixel(black.width() - 1, black.height() - 1, qRgb(0, 0, 1));
+    const std::tuple<QImage, QString, QImage, bool> rows[] = {
+        {blackButOne, temporary, blackButOne, true},
+        {blackButOne, pictures.path(), blackButOne, false},
+        {black, temporary, QImage(), true},
+    };
+    PortalScreenGrabber grabber(DesktopPortal(client_, 1s));
+    for (const auto& [picture, folder, expected, removed] : rows) {
+        const QString path = folder + "/shot.png";
+        ASSERT_TRUE(picture.save(path));
+        portal_.planned = {{0, {{"uri", QUrl::fromLocalFile(path).toString()}}}};
+        const QImage snapshot = grabber.grabDesktop();
+        EXPECT_EQ(snapshot, expected) << path.toStdString();
+        EXPECT_EQ(snapshot.devicePixelRatio(), expected.isNull() ? 1.0 : 2.0);
+        EXPECT_EQ(!QFile::exists(path), removed) << path.toStdString();
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+    qputenv("TMPDIR", savedTemp);
+    EXPECT_EQ(portal_.requests, QStringList(std::size(rows), "Screenshot busy"));
 }
 
 } // namespace
