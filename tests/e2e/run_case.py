@@ -3,7 +3,7 @@
 server, driven with the keyboard and mouse, checked by the pixels on the screen, the clipboard
 and the files it writes.
 
-usage: run_case.py --program BUILD/bin/orvane --expected HELPER --work FOLDER CASE
+usage: run_case.py --program BUILD/bin/orvane --work FOLDER CASE
 """
 
 import argparse
@@ -360,7 +360,6 @@ CASES = {
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True, help="the built orvane")
-    parser.add_argument("--expected", required=True, help="the orvane_e2e_expected helper")
     parser.add_argument("--work", required=True, help="a folder the test may empty")
     parser.add_argument("case", choices=sorted(CASES))
     arguments = parser.parse_args()
@@ -371,7 +370,7 @@ def main():
     with Desktop(work) as desktop:
         program = Program(desktop, arguments.program, work)
         try:
-            CASES[arguments.case](Case(desktop, program, Expected(arguments.expected), work))
+            CASES[arguments.case](Case(desktop, program, Expected(), work))
         except Exception:
             traceback.print_exc()
             screenshot = work / "failure.png"

@@ -34,19 +34,6 @@ TEST_F(MainWindowTest, AdjustCommandsFromMenuAndToolbarRecordEachStep)
     }
 }
 
-TEST_F(MainWindowTest, UndoAndRedoNeverLeaveTheHistory)
-{
-    action("Toolbar1_4")->trigger();
-    EXPECT_EQ(state_.UndoPos, 1) << "Back does nothing while Undo is disabled";
-    window_->SetAll(1, 2, 3, false);
-    window_->Undo();
-    EXPECT_TRUE(action("Toolbar1_5")->isEnabled());
-    window_->Redo();
-    window_->Redo(); // bypasses the menu state
-    EXPECT_EQ(state_.UndoPos, 2);
-    EXPECT_EQ(window_->currentColor(), MakeColor(1, 2, 3));
-}
-
 TEST_F(MainWindowTest, SchemeModesSwitchTheSwatchesAndTheWheelFrame)
 {
     auto* frame = window_->findChild<QFrame*>("Frame1");
