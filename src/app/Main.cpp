@@ -51,6 +51,13 @@ std::vector<std::string> argumentsAfterProgram(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    // Decided before the application object exists, as that object picks the platform; should
+    // the X display refuse the connection, Qt goes on to the next platform of the list.
+    if (orvane::prefersXWayland(qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
+                                qEnvironmentVariable("XDG_SESSION_TYPE").toStdString(),
+                                qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
+                                qEnvironmentVariable("DISPLAY").toStdString()))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));

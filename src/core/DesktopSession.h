@@ -9,4 +9,10 @@ namespace orvane {
 // XWayland: that X server shows its clients only their own windows.
 bool isWaylandSession(std::string_view waylandDisplay, std::string_view sessionType);
 
+// Whether the program should run through XWayland: in a Wayland session where the user has not
+// chosen a platform (QT_QPA_PLATFORM) and an X display (DISPLAY) is at hand. A native Wayland
+// program cannot place its windows, and where the tool windows stand is part of the layout.
+bool prefersXWayland(std::string_view waylandDisplay, std::string_view sessionType,
+                     std::string_view chosenPlatform, std::string_view xDisplay);
+
 } // namespace orvane

@@ -122,6 +122,12 @@ TEST(DesktopSessionTest, EitherVariableTellsAWaylandSession)
     };
     for (const auto& [display, type, wayland] : rows)
         EXPECT_EQ(isWaylandSession(display, type), wayland) << display << "|" << type;
+    // Through XWayland only where the user chose no platform and an X display is there.
+    EXPECT_TRUE(prefersXWayland("wayland-0", "", "", ":0"));
+    EXPECT_TRUE(prefersXWayland("", "wayland", "", ":1"));
+    EXPECT_FALSE(prefersXWayland("wayland-0", "", "wayland", ":0"));
+    EXPECT_FALSE(prefersXWayland("wayland-0", "wayland", "", ""));
+    EXPECT_FALSE(prefersXWayland("", "x11", "", ":0"));
 }
 
 TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)
