@@ -14,4 +14,12 @@ bool prefersXWayland(std::string_view waylandDisplay, std::string_view sessionTy
            !xDisplay.empty();
 }
 
+ScreenPickerKind screenPickerKind(std::string_view platformName, int screenCount)
+{
+    // Through XWayland the platform is xcb, which places windows as on X11.
+    if (!platformName.starts_with("wayland"))
+        return ScreenPickerKind::FrozenDesktop;
+    return screenCount > 1 ? ScreenPickerKind::DesktopPicker : ScreenPickerKind::FrozenOutput;
+}
+
 } // namespace orvane

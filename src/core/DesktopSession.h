@@ -15,4 +15,19 @@ bool isWaylandSession(std::string_view waylandDisplay, std::string_view sessionT
 bool prefersXWayland(std::string_view waylandDisplay, std::string_view sessionType,
                      std::string_view chosenPlatform, std::string_view xDisplay);
 
+// How the screen colour picker lets the user pick.
+enum class ScreenPickerKind {
+    // The frozen snapshot, placed over the whole desktop.
+    FrozenDesktop,
+    // The frozen snapshot filling the one output it opens on: a native Wayland window can
+    // neither be placed nor learn where it stands, but with one output there is only one place.
+    FrozenOutput,
+    // The desktop's own picker, through the portal: with several outputs a native Wayland window
+    // cannot tell which part of the snapshot lies under it.
+    DesktopPicker,
+};
+
+// The picker for Qt's platform (QGuiApplication::platformName) and the number of screens.
+ScreenPickerKind screenPickerKind(std::string_view platformName, int screenCount);
+
 } // namespace orvane
