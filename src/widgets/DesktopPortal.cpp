@@ -1,5 +1,6 @@
 #include "widgets/DesktopPortal.h"
 
+#include <QColor>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -68,25 +69,29 @@ std::optional<QUrl> DesktopPortal::screenshot()
     return uri;
 }
 
-std::optional<QColor> DesktopPortal::pickColor()
+DesktopColorPick DesktopPortal::pickColor()
 {
+    using Outcome = DesktopColorPick::Outcome;
     const std::optional<Response> response = request(QStringLiteral("PickColor"), {});
-    if (!response || response->code != kGranted)
-        return std::nullopt;
+    if (!response)
+        return {Outcome::NoAnswer};
+    if (response->code != kGranted)
+        return {Outcome::Cancelled};
     const QVariant color = response->results.value(QStringLiteral("color"));
     if (!color.canConvert<QDBusArgument>())
-        return std::nullopt;
+        return {Outcome::Cancelled};
     const QDBusArgument channels = color.value<QDBusArgument>();
     if (channels.currentSignature() != QStringLiteral("(ddd)"))
-        return std::nullopt;
+        return {Outcome::Cancelled};
     double red = 0;
     double green = 0;
     double blue = 0;
     channels.beginStructure();
     channels >> red >> green >> blue;
     channels.endStructure();
-    return QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green),
-                            static_cast<float>(blue));
+    const QColor picked = QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green),
+                                           static_cast<float>(blue));
+    return {Outcome::Picked, MakeColor(picked.red(), picked.green(), picked.blue())};
 }
 
 std::optional<DesktopPortal::Response> DesktopPortal::request(const QString& method,

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QColor>
+#include "widgets/DesktopColorPick.h"
+
 #include <QDBusConnection>
 #include <QString>
 #include <QUrl>
@@ -23,9 +24,9 @@ public:
     // desktop refuses that, asked once more letting it ask the user. Nothing after a second
     // refusal, a timeout, or when no portal is on the bus.
     std::optional<QUrl> screenshot();
-    // The colour of the pixel the user chooses on the desktop's own picker; nothing when the
-    // user cancels or no answer comes.
-    std::optional<QColor> pickColor();
+    // The colour of the pixel the user chooses on the desktop's own picker. No answer when no
+    // portal is on the bus or none came in time; the user may take long, so allow a long timeout.
+    DesktopColorPick pickColor();
 
 private:
     // The desktop's answer: 0 when granted, 1 when the user cancelled, 2 when refused otherwise.

@@ -116,13 +116,16 @@ TEST_F(DesktopPortalTest, PickColorReadsTheChannelsOrNothing)
     const QVariantMap color = {{"color", QVariant::fromValue(channels)}};
     portal_.planned = {{0, color}, {1, color}};
     DesktopPortal portal(client_, 60s);
-    EXPECT_EQ(portal.pickColor(), QColor(51, 153, 255));
-    EXPECT_EQ(portal.pickColor(), std::nullopt) << "cancelled";
+    const DesktopColorPick picked = portal.pickColor();
+    EXPECT_EQ(picked.outcome, DesktopColorPick::Outcome::Picked);
+    EXPECT_EQ(picked.color, MakeColor(51, 153, 255));
+    EXPECT_EQ(portal.pickColor().outcome, DesktopColorPick::Outcome::Cancelled);
     EXPECT_EQ(portal_.requests, QStringList({"PickColor", "PickColor"}));
 
     QDBusConnection("service").unregisterService("org.freedesktop.portal.Desktop");
     const QDeadlineTimer patience(30s);
     EXPECT_EQ(portal.screenshot(), std::nullopt);
+    EXPECT_EQ(portal.pickColor().outcome, DesktopColorPick::Outcome::NoAnswer);
     EXPECT_FALSE(patience.hasExpired()) << "waited for a portal that is not there";
 }
 
