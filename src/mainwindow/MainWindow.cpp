@@ -409,9 +409,13 @@ QImage MainWindow::GetScreenSnapshot()
 
 void MainWindow::pickScreenColor()
 {
-    // The snapshot is taken while everything is still on screen, before the picker exists.
+    // Where the frozen screen cannot serve, the grabber offers the desktop's own picker. Else
+    // the snapshot is taken while everything is still on screen, before the picker exists.
+    const DesktopColorPick desktopPick = environment_.grabber->pickColor();
     if (const std::optional<ColorValue> picked =
-            pickFromSnapshot(GetScreenSnapshot(), *environment_.messages, this)) {
+            desktopPick.outcome == DesktopColorPick::Outcome::NotOffered
+                ? pickFromSnapshot(GetScreenSnapshot(), *environment_.messages, this)
+                : takeDesktopPick(desktopPick, *environment_.messages, this)) {
         state_.PickedColor = *picked;
         selectColor(state_.PickedColor);
     }

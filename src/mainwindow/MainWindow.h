@@ -74,7 +74,8 @@ public:
     void showQuickTips();
     // The whole desktop as one image in device pixels; a null image when the desktop refuses.
     QImage GetScreenSnapshot();
-    // Freezes the screen, lets the user pick a pixel and makes its colour current.
+    // Freezes the screen, or where that cannot serve shows the desktop's own picker, lets the
+    // user pick a pixel and makes its colour current.
     void pickScreenColor();
     // File > Open Scheme and Save Scheme.
     void openScheme();

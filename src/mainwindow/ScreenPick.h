@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "widgets/DesktopColorPick.h"
 
 #include <QImage>
 #include <optional>
@@ -16,5 +17,9 @@ class MessageBoxes;
 // (a null image), which is reported.
 std::optional<ColorValue> pickFromSnapshot(const QImage& snapshot, MessageBoxes& messages,
                                            QWidget* owner);
+// The colour the desktop's own picker gave; nothing when the user cancelled, or when no portal
+// answered, which is reported as a refused snapshot is.
+std::optional<ColorValue> takeDesktopPick(const DesktopColorPick& pick, MessageBoxes& messages,
+                                          QWidget* owner);
 
 } // namespace orvane

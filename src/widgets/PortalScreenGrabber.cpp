@@ -1,5 +1,7 @@
 #include "widgets/PortalScreenGrabber.h"
 
+#include "core/DesktopSession.h"
+
 #include <QCursor>
 #include <QDir>
 #include <QFile>
@@ -32,7 +34,10 @@ bool isUniformlyBlack(const QImage& image)
 
 } // namespace
 
-PortalScreenGrabber::PortalScreenGrabber(DesktopPortal portal) : portal_(std::move(portal)) {}
+PortalScreenGrabber::PortalScreenGrabber(DesktopPortal portal, DesktopPortal picker)
+    : portal_(std::move(portal)), picker_(std::move(picker))
+{
+}
 
 QImage PortalScreenGrabber::grabDesktop()
 {
@@ -56,6 +61,15 @@ QImage PortalScreenGrabber::grabDesktop()
     if (!desktop.isEmpty())
         image.setDevicePixelRatio(static_cast<qreal>(image.width()) / desktop.width());
     return image;
+}
+
+DesktopColorPick PortalScreenGrabber::pickColor()
+{
+    if (screenPickerKind(QGuiApplication::platformName().toStdString(),
+                         static_cast<int>(QGuiApplication::screens().size())) !=
+        ScreenPickerKind::DesktopPicker)
+        return {};
+    return picker_.pickColor();
 }
 
 } // namespace orvane

@@ -10,11 +10,17 @@ namespace orvane {
 // picture therefore counts as none, so that a pick never silently gives black.
 class PortalScreenGrabber : public ScreenGrabber {
 public:
-    explicit PortalScreenGrabber(DesktopPortal portal = DesktopPortal());
+    // The desktop's picker waits for the user, so its portal gets a long timeout.
+    explicit PortalScreenGrabber(DesktopPortal portal = DesktopPortal(),
+                                 DesktopPortal picker = DesktopPortal(QDBusConnection::sessionBus(),
+                                                                      std::chrono::minutes(2)));
     QImage grabDesktop() override;
+    // Offered where Qt runs natively on Wayland with several outputs.
+    DesktopColorPick pickColor() override;
 
 private:
     DesktopPortal portal_;
+    DesktopPortal picker_;
 };
 
 } // namespace orvane

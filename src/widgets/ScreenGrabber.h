@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/PickerGeometry.h"
+#include "widgets/DesktopColorPick.h"
 
 #include <QImage>
 #include <QList>
@@ -18,6 +19,9 @@ public:
     // there are to a logical pixel. A null image when the platform refuses to hand the screen
     // over.
     virtual QImage grabDesktop() = 0;
+    // Lets the user pick with the desktop's own picker where the frozen screen cannot serve;
+    // not offered by default.
+    virtual DesktopColorPick pickColor() { return {}; }
 };
 
 // Grabs every screen and composes the pictures into one image of the virtual desktop.

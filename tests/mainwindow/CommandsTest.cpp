@@ -86,4 +86,26 @@ TEST_F(MainWindowTest, TheScreenPickerChangesNothingWhenLeftOrRefused)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// The desktop's own picker takes the frozen screen's place: its colour is recorded like a pick, a
+// cancel changes nothing, and only a desktop that does not answer at all is reported.
+TEST_F(MainWindowTest, TheDesktopsPickerPicksLikeTheFrozenScreen)
+{
+    using Outcome = DesktopColorPick::Outcome;
+    grabber_.desktopPick = {Outcome::Picked, MakeColor(10, 20, 30)};
+    action("Screen_Color_Picker")->trigger();
+    EXPECT_EQ(window_->currentColor(), MakeColor(10, 20, 30));
+    EXPECT_EQ(state_.PickedColor, MakeColor(10, 20, 30));
+    EXPECT_EQ(state_.UndoPos, 2);
+    EXPECT_EQ(grabber_.grabs, 0) << "no snapshot is needed";
+
+    for (const Outcome outcome : {Outcome::Cancelled, Outcome::NoAnswer}) {
+        grabber_.desktopPick = {outcome, MakeColor(200, 100, 50)};
+        action("Screen_Color_Picker")->trigger();
+        EXPECT_EQ(window_->currentColor(), MakeColor(10, 20, 30));
+        EXPECT_EQ(state_.UndoPos, 2);
+    }
+    ASSERT_EQ(messages_.shown.size(), 1u) << "only the missing answer is reported";
+    EXPECT_TRUE(messages_.shown[0].text.contains("picture of the screen"));
+}
+
 } // namespace orvane::test

@@ -6,7 +6,8 @@
 
 namespace orvane::test {
 
-// Hands out a prepared picture as the desktop; a null picture plays a desktop that refuses.
+// Hands out a prepared picture as the desktop; a null picture plays a desktop that refuses. The
+// desktop's own picker answers with desktopPick.
 class PreparedScreenGrabber : public ScreenGrabber {
 public:
     QImage grabDesktop() override
@@ -14,8 +15,10 @@ public:
         ++grabs;
         return picture;
     }
+    DesktopColorPick pickColor() override { return desktopPick; }
     QImage picture;
     int grabs = 0;
+    DesktopColorPick desktopPick;
 };
 
 } // namespace orvane::test
