@@ -86,8 +86,7 @@ TEST_F(MainWindowTest, TheScreenPickerChangesNothingWhenLeftOrRefused)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-// The desktop's own picker takes the frozen screen's place: its colour is recorded like a pick, a
-// cancel changes nothing, and only a desktop that does not answer at all is reported.
+// The desktop's picker picks as the frozen screen does; only a missing answer is reported.
 TEST_F(MainWindowTest, TheDesktopsPickerPicksLikeTheFrozenScreen)
 {
     using Outcome = DesktopColorPick::Outcome;
