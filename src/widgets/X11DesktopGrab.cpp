@@ -85,11 +85,14 @@ QImage grabThroughSharedMemory(xcb_connection_t* connection, xcb_window_t root, 
 // The plain request, for servers that share no memory with this process (a remote display).
 QImage grabThroughReply(xcb_connection_t* connection, xcb_window_t root, const QRect& device)
 {
+    // An error taken here stays out of Qt's event queue, which would report it.
+    xcb_generic_error_t* error = nullptr;
     auto reply = owned(
         xcb_get_image_reply(connection,
                             xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, device.x(),
                                           device.y(), device.width(), device.height(), ~0u),
-                            nullptr));
+                            &error));
+    std::free(error);
     const qsizetype bytesPerLine = qsizetype(device.width()) * 4;
     if (!reply || xcb_get_image_data_length(reply.get()) < bytesPerLine * device.height())
         return {};
