@@ -46,8 +46,9 @@ void BM_MagnifierRedraw(benchmark::State& state)
 }
 BENCHMARK(BM_MagnifierRedraw);
 
-// The real grab of every screen and their composition. Meant for a 3840 × 2160 desktop, which
-// bench/run.sh provides; the label says what was grabbed.
+// The real grab of the desktop, on X one request to the server, and the composition of its
+// screens. Meant for a 3840 × 2160 desktop, which bench/run.sh provides; the label says what was
+// grabbed.
 void BM_DesktopSnapshot(benchmark::State& state)
 {
     QtScreenGrabber grabber;

@@ -9,7 +9,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick python3
   fp-utils dpkg-dev
-  libxcb1-dev x11-xserver-utils
+  libxcb1-dev libxcb-shm0-dev x11-xserver-utils
   "$@"
 )
 

@@ -1,5 +1,7 @@
 #include "widgets/ScreenGrabber.h"
 
+#include "widgets/X11DesktopGrab.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -25,10 +27,51 @@ QRect snapshotPlace(const QRect& geometry, const QPoint& desktopOrigin, qreal ra
                    toDevice(place.top() + place.height(), ratio) - 1)};
 }
 
+// Where a screen's device pixels stand on the X root window: Qt keeps a screen's top-left corner
+// in device pixels and scales only its size.
+QRect rootPlace(const QScreen* screen)
+{
+    const QRect geometry = screen->geometry();
+    const qreal ratio = screen->devicePixelRatio();
+    return {geometry.topLeft(),
+            QSize(qRound(geometry.width() * ratio), qRound(geometry.height() * ratio))};
+}
+
+// A picture of part of an image that shares its pixels and keeps it alive for as long as needed.
+QImage sharedPart(const QImage& image, const QRect& part)
+{
+    if (part == image.rect())
+        return image;
+    auto* owner = new QImage(image);
+    return QImage(
+        owner->constScanLine(part.y()) + part.x() * 4, part.width(), part.height(),
+        owner->bytesPerLine(), owner->format(),
+        [](void* held) { delete static_cast<QImage*>(held); }, owner);
+}
+
+// On X the whole desktop comes in one request, and each screen's picture is its part of it.
+QList<ScreenPicture> x11Pictures()
+{
+    QRect device;
+    for (const QScreen* screen : QGuiApplication::screens())
+        device |= rootPlace(screen);
+    const QImage root = grabX11Root(device);
+    if (root.isNull())
+        return {};
+    QList<ScreenPicture> pictures;
+    for (const QScreen* screen : QGuiApplication::screens())
+        pictures.push_back({screen->geometry(), screen->devicePixelRatio(),
+                            sharedPart(root, rootPlace(screen).translated(-device.topLeft()))});
+    return pictures;
+}
+
 } // namespace
 
 QImage QtScreenGrabber::grabDesktop()
 {
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        if (const QList<ScreenPicture> pictures = x11Pictures(); !pictures.isEmpty())
+            return composeDesktop(pictures);
     QList<ScreenPicture> pictures;
     for (QScreen* screen : QGuiApplication::screens())
         pictures.push_back(

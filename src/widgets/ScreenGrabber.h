@@ -24,7 +24,8 @@ public:
     virtual DesktopColorPick pickColor() { return {}; }
 };
 
-// Grabs every screen and composes the pictures into one image of the virtual desktop.
+// Grabs every screen and composes the pictures into one image of the virtual desktop. On X the
+// server hands the whole desktop over in one request, and the pictures share its pixels.
 class QtScreenGrabber : public ScreenGrabber {
 public:
     QImage grabDesktop() override;

@@ -1,5 +1,7 @@
 #include "widgets/ScreenGrabber.h"
+#include "widgets/X11DesktopGrab.h"
 
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 namespace orvane {
@@ -50,6 +52,18 @@ TEST(ComposeDesktopTest, MixedRatiosUseTheHighestAndRepeatPixels)
         for (int x = 200; x < 320; ++x)
             wrong += desktop.pixel(x, y) != qRgb((x - 200) / 2, y / 2, 2);
     EXPECT_EQ(wrong, 0);
+}
+
+// Only the usual layout of a 24-bit X screen is taken as it comes; any other falls back to Qt.
+TEST(X11DesktopGrabTest, OnlyRgbInThirtyTwoBitsInTheHostsByteOrderIsWrapped)
+{
+    const bool host = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    EXPECT_TRUE(wrapsAsRgb32({24, 32, host, 0xFF0000, 0xFF00, 0xFF}));
+    for (const X11PixelLayout& other : {X11PixelLayout{32, 32, host, 0xFF0000, 0xFF00, 0xFF},
+                                        X11PixelLayout{24, 24, host, 0xFF0000, 0xFF00, 0xFF},
+                                        X11PixelLayout{24, 32, !host, 0xFF0000, 0xFF00, 0xFF},
+                                        X11PixelLayout{24, 32, host, 0xFF, 0xFF00, 0xFF0000}})
+        EXPECT_FALSE(wrapsAsRgb32(other)) << other.depth << " " << other.bitsPerPixel;
 }
 
 } // namespace

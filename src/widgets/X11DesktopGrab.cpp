@@ -1,0 +1,128 @@
+#include "widgets/X11DesktopGrab.h"
+
+#include <QGuiApplication>
+#include <QSysInfo>
+#include <cstdlib>
+#include <memory>
+#include <sys/ipc.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
+#include <xcb/xcb.h>
+
+namespace orvane {
+
+namespace {
+
+template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply> ReplyPointer<Reply> owned(Reply* reply)
+{
+    return {reply, &std::free};
+}
+
+// The pixel layout of the root window's depth and visual on this screen.
+X11PixelLayout rootLayout(const xcb_setup_t* setup, const xcb_screen_t* screen)
+{
+    X11PixelLayout layout;
+    layout.depth = screen->root_depth;
+    layout.leastSignificantByteFirst = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    for (auto format = xcb_setup_pixmap_formats_iterator(setup); format.rem;
+         xcb_format_next(&format))
+        if (format.data->depth == screen->root_depth && format.data->scanline_pad == 32)
+            layout.bitsPerPixel = format.data->bits_per_pixel;
+    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem; xcb_depth_next(&depth))
+        for (auto visual = xcb_depth_visuals_iterator(depth.data); visual.rem;
+             xcb_visualtype_next(&visual))
+            if (visual.data->visual_id == screen->root_visual) {
+                layout.redMask = visual.data->red_mask;
+                layout.greenMask = visual.data->green_mask;
+                layout.blueMask = visual.data->blue_mask;
+            }
+    return layout;
+}
+
+// Through a shared memory segment the server writes the pixels straight into this process, with
+// no reply to receive and copy. The segment is gone once the image lets go of it.
+QImage grabThroughSharedMemory(xcb_connection_t* connection, xcb_window_t root, const QRect& device)
+{
+    // A request of an extension the server lacks would close the connection.
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_shm_id);
+    if (!extension || !extension->present)
+        return {};
+    const qsizetype bytesPerLine = qsizetype(device.width()) * 4;
+    const int id = shmget(IPC_PRIVATE, bytesPerLine * device.height(), IPC_CREAT | 0600);
+    if (id < 0)
+        return {};
+    void* address = shmat(id, nullptr, 0);
+    if (address == reinterpret_cast<void*>(-1)) {
+        shmctl(id, IPC_RMID, nullptr);
+        return {};
+    }
+    const xcb_shm_seg_t segment = xcb_generate_id(connection);
+    const xcb_void_cookie_t attached = xcb_shm_attach_checked(connection, segment, id, false);
+    xcb_generic_error_t* error = nullptr;
+    const auto reply = owned(xcb_shm_get_image_reply(
+        connection,
+        xcb_shm_get_image(connection, root, device.x(), device.y(), device.width(), device.height(),
+                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
+        &error));
+    std::free(error);
+    const auto attachError = owned(xcb_request_check(connection, attached));
+    if (!attachError)
+        xcb_shm_detach(connection, segment);
+    xcb_flush(connection);
+    // Both sides have attached it by now, so it disappears when the last one detaches.
+    shmctl(id, IPC_RMID, nullptr);
+    if (!reply || attachError) {
+        shmdt(address);
+        return {};
+    }
+    return QImage(
+        static_cast<uchar*>(address), device.width(), device.height(), bytesPerLine,
+        QImage::Format_RGB32, [](void* segmentAddress) { shmdt(segmentAddress); }, address);
+}
+
+// The plain request, for servers that share no memory with this process (a remote display).
+QImage grabThroughReply(xcb_connection_t* connection, xcb_window_t root, const QRect& device)
+{
+    // An error taken here stays out of Qt's event queue, which would report it.
+    xcb_generic_error_t* error = nullptr;
+    auto reply = owned(
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, device.x(),
+                                          device.y(), device.width(), device.height(), ~0u),
+                            &error));
+    std::free(error);
+    const qsizetype bytesPerLine = qsizetype(device.width()) * 4;
+    if (!reply || xcb_get_image_data_length(reply.get()) < bytesPerLine * device.height())
+        return {};
+    uchar* pixels = xcb_get_image_data(reply.get());
+    return QImage(pixels, device.width(), device.height(), bytesPerLine, QImage::Format_RGB32,
+                  &std::free, reply.release());
+}
+
+} // namespace
+
+bool wrapsAsRgb32(const X11PixelLayout& layout)
+{
+    const bool hostLeastSignificantFirst = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    return layout.depth == 24 && layout.bitsPerPixel == 32 &&
+           layout.leastSignificantByteFirst == hostLeastSignificantFirst &&
+           layout.redMask == 0xFF0000 && layout.greenMask == 0xFF00 && layout.blueMask == 0xFF;
+}
+
+QImage grabX11Root(const QRect& device)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection || device.isEmpty())
+        return {};
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    if (!wrapsAsRgb32(rootLayout(setup, screen)))
+        return {};
+    QImage image = grabThroughSharedMemory(connection, screen->root, device);
+    return image.isNull() ? grabThroughReply(connection, screen->root, device) : image;
+}
+
+} // namespace orvane
