@@ -1,24 +1,15 @@
 #include "widgets/X11DesktopGrab.h"
 
-#include <QGuiApplication>
+#include "widgets/X11Connection.h"
+
 #include <QSysInfo>
-#include <cstdlib>
-#include <memory>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <xcb/shm.h>
-#include <xcb/xcb.h>
 
 namespace orvane {
 
 namespace {
-
-template <typename Reply> using ReplyPointer = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply> ReplyPointer<Reply> owned(Reply* reply)
-{
-    return {reply, &std::free};
-}
 
 // The pixel layout of the root window's depth and visual on this screen.
 X11PixelLayout rootLayout(const xcb_setup_t* setup, const xcb_screen_t* screen)
@@ -61,13 +52,13 @@ QImage grabThroughSharedMemory(xcb_connection_t* connection, xcb_window_t root, 
     const xcb_shm_seg_t segment = xcb_generate_id(connection);
     const xcb_void_cookie_t attached = xcb_shm_attach_checked(connection, segment, id, false);
     xcb_generic_error_t* error = nullptr;
-    const auto reply = owned(xcb_shm_get_image_reply(
+    const auto reply = ownedReply(xcb_shm_get_image_reply(
         connection,
         xcb_shm_get_image(connection, root, device.x(), device.y(), device.width(), device.height(),
                           ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
         &error));
     std::free(error);
-    const auto attachError = owned(xcb_request_check(connection, attached));
+    const auto attachError = ownedReply(xcb_request_check(connection, attached));
     if (!attachError)
         xcb_shm_detach(connection, segment);
     xcb_flush(connection);
@@ -87,7 +78,7 @@ QImage grabThroughReply(xcb_connection_t* connection, xcb_window_t root, const Q
 {
     // An error taken here stays out of Qt's event queue, which would report it.
     xcb_generic_error_t* error = nullptr;
-    auto reply = owned(
+    auto reply = ownedReply(
         xcb_get_image_reply(connection,
                             xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, device.x(),
                                           device.y(), device.width(), device.height(), ~0u),
@@ -113,12 +104,11 @@ bool wrapsAsRgb32(const X11PixelLayout& layout)
 
 QImage grabX11Root(const QRect& device)
 {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection || device.isEmpty())
         return {};
     const xcb_setup_t* setup = xcb_get_setup(connection);
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    const xcb_screen_t* screen = x11RootScreen(connection);
     if (!wrapsAsRgb32(rootLayout(setup, screen)))
         return {};
     QImage image = grabThroughSharedMemory(connection, screen->root, device);
