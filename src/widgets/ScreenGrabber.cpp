@@ -50,12 +50,12 @@ QImage sharedPart(const QImage& image, const QRect& part)
 }
 
 // On X the whole desktop comes in one request, and each screen's picture is its part of it.
-QList<ScreenPicture> x11Pictures()
+QList<ScreenPicture> x11Pictures(X11SnapshotMemory& memory)
 {
     QRect device;
     for (const QScreen* screen : QGuiApplication::screens())
         device |= rootPlace(screen);
-    const QImage root = grabX11Root(device);
+    const QImage root = grabX11Root(device, memory);
     if (root.isNull())
         return {};
     QList<ScreenPicture> pictures;
@@ -70,7 +70,7 @@ QList<ScreenPicture> x11Pictures()
 QImage QtScreenGrabber::grabDesktop()
 {
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        if (const QList<ScreenPicture> pictures = x11Pictures(); !pictures.isEmpty())
+        if (const QList<ScreenPicture> pictures = x11Pictures(x11Memory_); !pictures.isEmpty())
             return composeDesktop(pictures);
     QList<ScreenPicture> pictures;
     for (QScreen* screen : QGuiApplication::screens())

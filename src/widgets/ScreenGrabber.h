@@ -2,6 +2,7 @@
 
 #include "core/PickerGeometry.h"
 #include "widgets/DesktopColorPick.h"
+#include "widgets/X11SnapshotMemory.h"
 
 #include <QImage>
 #include <QList>
@@ -29,6 +30,9 @@ public:
 class QtScreenGrabber : public ScreenGrabber {
 public:
     QImage grabDesktop() override;
+
+private:
+    X11SnapshotMemory x11Memory_;
 };
 
 // What one screen showed, and where it stands on the virtual desktop.

@@ -3,9 +3,6 @@
 #include "widgets/X11Connection.h"
 
 #include <QSysInfo>
-#include <sys/ipc.h>
-#include <sys/shm.h>
-#include <xcb/shm.h>
 
 namespace orvane {
 
@@ -30,47 +27,6 @@ X11PixelLayout rootLayout(const xcb_setup_t* setup, const xcb_screen_t* screen)
                 layout.blueMask = visual.data->blue_mask;
             }
     return layout;
-}
-
-// Through a shared memory segment the server writes the pixels straight into this process, with
-// no reply to receive and copy. The segment is gone once the image lets go of it.
-QImage grabThroughSharedMemory(xcb_connection_t* connection, xcb_window_t root, const QRect& device)
-{
-    // A request of an extension the server lacks would close the connection.
-    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_shm_id);
-    if (!extension || !extension->present)
-        return {};
-    const qsizetype bytesPerLine = qsizetype(device.width()) * 4;
-    const int id = shmget(IPC_PRIVATE, bytesPerLine * device.height(), IPC_CREAT | 0600);
-    if (id < 0)
-        return {};
-    void* address = shmat(id, nullptr, 0);
-    if (address == reinterpret_cast<void*>(-1)) {
-        shmctl(id, IPC_RMID, nullptr);
-        return {};
-    }
-    const xcb_shm_seg_t segment = xcb_generate_id(connection);
-    const xcb_void_cookie_t attached = xcb_shm_attach_checked(connection, segment, id, false);
-    xcb_generic_error_t* error = nullptr;
-    const auto reply = ownedReply(xcb_shm_get_image_reply(
-        connection,
-        xcb_shm_get_image(connection, root, device.x(), device.y(), device.width(), device.height(),
-                          ~0u, XCB_IMAGE_FORMAT_Z_PIXMAP, segment, 0),
-        &error));
-    std::free(error);
-    const auto attachError = ownedReply(xcb_request_check(connection, attached));
-    if (!attachError)
-        xcb_shm_detach(connection, segment);
-    xcb_flush(connection);
-    // Both sides have attached it by now, so it disappears when the last one detaches.
-    shmctl(id, IPC_RMID, nullptr);
-    if (!reply || attachError) {
-        shmdt(address);
-        return {};
-    }
-    return QImage(
-        static_cast<uchar*>(address), device.width(), device.height(), bytesPerLine,
-        QImage::Format_RGB32, [](void* segmentAddress) { shmdt(segmentAddress); }, address);
 }
 
 // The plain request, for servers that share no memory with this process (a remote display).
@@ -102,7 +58,7 @@ bool wrapsAsRgb32(const X11PixelLayout& layout)
            layout.redMask == 0xFF0000 && layout.greenMask == 0xFF00 && layout.blueMask == 0xFF;
 }
 
-QImage grabX11Root(const QRect& device)
+QImage grabX11Root(const QRect& device, X11SnapshotMemory& memory)
 {
     xcb_connection_t* connection = x11Connection();
     if (!connection || device.isEmpty())
@@ -111,7 +67,7 @@ QImage grabX11Root(const QRect& device)
     const xcb_screen_t* screen = x11RootScreen(connection);
     if (!wrapsAsRgb32(rootLayout(setup, screen)))
         return {};
-    QImage image = grabThroughSharedMemory(connection, screen->root, device);
+    QImage image = memory.grab(connection, screen->root, device);
     return image.isNull() ? grabThroughReply(connection, screen->root, device) : image;
 }
 

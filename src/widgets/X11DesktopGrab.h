@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/X11SnapshotMemory.h"
+
 #include <QImage>
 #include <QRect>
 #include <cstdint>
@@ -21,8 +23,8 @@ struct X11PixelLayout {
 bool wrapsAsRgb32(const X11PixelLayout& layout);
 
 // The pixels of this rectangle of the X root window, in device pixels, asked of the X server in
-// one request (through shared memory where the server offers it) and wrapped without a copy.
+// one request (into the shared memory where the server offers it) and wrapped without a copy.
 // A null image when Qt does not run on X or the server's pixels are in another layout.
-QImage grabX11Root(const QRect& device);
+QImage grabX11Root(const QRect& device, X11SnapshotMemory& memory);
 
 } // namespace orvane
