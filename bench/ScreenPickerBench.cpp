@@ -27,7 +27,7 @@ QImage preparedDesktop()
 // blocks, plus the pixel swatch. The pointer wanders over the middle and the edges.
 void BM_MagnifierRedraw(benchmark::State& state)
 {
-    ScreenPickerWindow picker(preparedDesktop(), QRect(0, 0, kDesktopWidth, kDesktopHeight),
+    ScreenPickerWindow picker(preparedDesktop(),
                               {{{0, 0}, {kDesktopWidth, kDesktopHeight}, 1, {0, 0}, 1}});
     const std::array<QPointF, 8> pointer{{{1920, 1080},
                                           {5, 5},

@@ -1,5 +1,6 @@
 #include "core/PickerGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -22,6 +23,38 @@ bool holds(const ScreenPixels& screen, double x, double y, double scale)
 
 } // namespace
 
+ScreenPixels pickerWindowPixels(const std::vector<ScreenPixels>& screens)
+{
+    PixelPoint first = screens.front().origin;
+    PixelPoint last = first;
+    for (const ScreenPixels& screen : screens) {
+        first = {std::min(first.x, screen.origin.x), std::min(first.y, screen.origin.y)};
+        last = {std::max(last.x, screen.origin.x + screen.deviceSize.x),
+                std::max(last.y, screen.origin.y + screen.deviceSize.y)};
+    }
+    return {first,
+            {last.x - first.x, last.y - first.y},
+            screenHolding(first, screens).ratio,
+            {0, 0},
+            1};
+}
+
+std::vector<SnapshotPiece> snapshotPieces(const ScreenPixels& window,
+                                          const std::vector<ScreenPixels>& screens)
+{
+    std::vector<SnapshotPiece> pieces;
+    for (const ScreenPixels& screen : screens)
+        pieces.push_back(
+            {(screen.origin.x - window.origin.x) / window.ratio,
+             (screen.origin.y - window.origin.y) / window.ratio,
+             screen.deviceSize.x / window.ratio,
+             screen.deviceSize.y / window.ratio,
+             {screen.snapshotOrigin.x, screen.snapshotOrigin.y,
+              static_cast<int>(std::lround(screen.deviceSize.x * screen.snapshotScale)),
+              static_cast<int>(std::lround(screen.deviceSize.y * screen.snapshotScale))}});
+    return pieces;
+}
+
 PixelPoint devicePixelAt(double x, double y, const ScreenPixels& screen)
 {
     return {screen.origin.x + deviceOffset(x - screen.origin.x, screen.ratio),
@@ -42,6 +75,18 @@ const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPi
         if (holds(screen, x, y, screen.ratio))
             return screen;
     return screens.front();
+}
+
+PixelPoint steppedPointer(PixelPoint pointer, int dx, int dy,
+                          const std::vector<ScreenPixels>& screens)
+{
+    const PixelPoint target{pointer.x + dx, pointer.y + dy};
+    for (const ScreenPixels& screen : screens)
+        if (holds(screen, target.x, target.y, 1))
+            return target;
+    const ScreenPixels& screen = screenHolding(pointer, screens);
+    return {std::clamp(target.x, screen.origin.x, screen.origin.x + screen.deviceSize.x - 1),
+            std::clamp(target.y, screen.origin.y, screen.origin.y + screen.deviceSize.y - 1)};
 }
 
 PixelPoint snapshotPixelOf(PixelPoint device, const ScreenPixels& screen)

@@ -32,6 +32,32 @@ struct ScreenPixels {
     double snapshotScale = 1;
 };
 
+// A rectangle of whole pixels.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// The picker's one window over every screen, described as a screen of its own: it covers the
+// device pixels of all screens from their top-left corner on, and the platform scales it as a
+// whole by the ratio of the screen it starts on. Its logical size is deviceSize / ratio.
+ScreenPixels pickerWindowPixels(const std::vector<ScreenPixels>& screens);
+
+// Where the picker window shows one screen's part of the snapshot: the target in the window's
+// logical pixels, the source in snapshot pixels.
+struct SnapshotPiece {
+    double targetX = 0;
+    double targetY = 0;
+    double targetWidth = 0;
+    double targetHeight = 0;
+    PixelRect source;
+};
+std::vector<SnapshotPiece> snapshotPieces(const ScreenPixels& window,
+                                          const std::vector<ScreenPixels>& screens);
+
 // The device pixel under a logical position on the screen. Logical positions at fractional
 // ratios are device pixels divided by the ratio; the slack keeps such a quotient, multiplied
 // back, from falling just short of its pixel.
@@ -40,6 +66,10 @@ PixelPoint devicePixelAt(double x, double y, const ScreenPixels& screen);
 const ScreenPixels& screenHolding(PixelPoint device, const std::vector<ScreenPixels>& screens);
 // The screen that shows the logical position: the one whose rectangle holds it, else the first.
 const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPixels>& screens);
+// The device pixel a step of the arrow keys leads to: across onto the next screen where one
+// continues, else stopping at the edge of the screen the pointer is on.
+PixelPoint steppedPointer(PixelPoint pointer, int dx, int dy,
+                          const std::vector<ScreenPixels>& screens);
 // The snapshot pixel showing the device pixel on that screen.
 PixelPoint snapshotPixelOf(PixelPoint device, const ScreenPixels& screen);
 

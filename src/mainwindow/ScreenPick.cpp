@@ -27,8 +27,7 @@ std::optional<ColorValue> pickFromSnapshot(const QImage& snapshot, MessageBoxes&
         reportNoScreen(messages, owner);
         return std::nullopt;
     }
-    ScreenPickerWindow picker(snapshot, desktopGeometry(),
-                              screenPixels(snapshot.devicePixelRatio()), owner);
+    ScreenPickerWindow picker(snapshot, screenPixels(snapshot.devicePixelRatio()), owner);
     // A native Wayland window cannot be placed; full screen, it covers the one output, which is
     // what the snapshot shows.
     if (screenPickerKind(QGuiApplication::platformName().toStdString(),

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <utility>
@@ -121,18 +122,20 @@ ColorValue toColorValue(QRgb rgb)
 
 } // namespace
 
-ScreenPickerWindow::ScreenPickerWindow(const QImage& snapshot, const QRect& desktop,
-                                       std::vector<ScreenPixels> screens, QWidget* parent)
+ScreenPickerWindow::ScreenPickerWindow(const QImage& snapshot, std::vector<ScreenPixels> screens,
+                                       QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       snapshot_(snapshot.convertToFormat(QImage::Format_RGB32)), screens_(std::move(screens)),
-      magnifier_(kViewSide, kViewSide, QImage::Format_RGB32)
+      window_(pickerWindowPixels(screens_)), magnifier_(kViewSide, kViewSide, QImage::Format_RGB32)
 {
     setObjectName(QStringLiteral("Screen"));
     setWindowTitle(tr("Screen Color Picker"));
     setAccessibleName(tr("Screen colour picker: press a mouse button, Enter or Space to take the "
                          "colour under the pointer, move it with the arrow keys, or press Escape "
                          "to leave"));
-    setGeometry(desktop);
+    setGeometry(window_.origin.x, window_.origin.y,
+                static_cast<int>(std::ceil(window_.deviceSize.x / window_.ratio)),
+                static_cast<int>(std::ceil(window_.deviceSize.y / window_.ratio)));
     setMouseTracking(true);
     setCursor(crosshairCursor());
     // The snapshot covers the whole window, so nothing needs erasing before it is painted.
@@ -219,14 +222,24 @@ void ScreenPickerWindow::showEvent(QShowEvent* event)
     followPointer(mapFromGlobal(QCursor::pos()));
 }
 
+// The window is scaled as a whole, but the screens under it may be scaled each their own way,
+// so each screen's part of the snapshot goes where that screen's device pixels are.
 void ScreenPickerWindow::paintEvent(QPaintEvent* event)
 {
-    const QRect exposed = event->rect();
-    const qreal ratio = snapshot_.devicePixelRatio();
+    const QRectF exposed(event->rect());
     QPainter painter(this);
-    painter.drawImage(QRectF(exposed), snapshot_,
-                      QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
-                             exposed.height() * ratio));
+    painter.fillRect(exposed, Qt::black);
+    for (const SnapshotPiece& piece : snapshotPieces(window_, screens_)) {
+        const QRectF target(piece.targetX, piece.targetY, piece.targetWidth, piece.targetHeight);
+        const QRectF shown = exposed & target;
+        if (shown.isEmpty())
+            continue;
+        const qreal scale = piece.source.width / target.width();
+        painter.drawImage(shown, snapshot_,
+                          QRectF(piece.source.x + (shown.x() - target.x()) * scale,
+                                 piece.source.y + (shown.y() - target.y()) * scale,
+                                 shown.width() * scale, shown.height() * scale));
+    }
 }
 
 void ScreenPickerWindow::mouseMoveEvent(QMouseEvent* event)
@@ -263,14 +276,10 @@ void ScreenPickerWindow::keyPressEvent(QKeyEvent* event)
 }
 
 // Steps in device pixels of the picker's own keeping: at ratio 2 a logical step would be two.
-// The pointer stays on its screen.
 void ScreenPickerWindow::movePointer(int dx, int dy)
 {
-    const ScreenPixels& screen = screenHolding(pointer_, screens_);
-    pointer_ = {
-        std::clamp(pointer_.x + dx, screen.origin.x, screen.origin.x + screen.deviceSize.x - 1),
-        std::clamp(pointer_.y + dy, screen.origin.y, screen.origin.y + screen.deviceSize.y - 1)};
-    moveDevicePointer(pointer_, screen);
+    pointer_ = steppedPointer(pointer_, dx, dy, screens_);
+    moveDevicePointer(pointer_, screenHolding(pointer_, screens_));
     magnify();
 }
 
@@ -283,10 +292,11 @@ void ScreenPickerWindow::pick()
         reject();
 }
 
+// The platform scales the window as a whole from its top-left corner, also where it spans
+// screens of other ratios.
 PixelPoint ScreenPickerWindow::deviceUnder(QPointF position) const
 {
-    const QPointF global = position + geometry().topLeft();
-    return devicePixelAt(global.x(), global.y(), screenHolding(global.x(), global.y(), screens_));
+    return devicePixelAt(window_.origin.x + position.x(), window_.origin.y + position.y(), window_);
 }
 
 std::optional<ColorValue> ScreenPickerWindow::colorAt(PixelPoint pixel) const

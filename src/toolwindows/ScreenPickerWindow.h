@@ -21,11 +21,10 @@ class SwatchWidget;
 class ScreenPickerWindow : public QDialog {
     Q_OBJECT
 public:
-    // snapshot: the desktop in device pixels, its devicePixelRatio saying how many there are to a
-    // logical pixel. desktop: the logical rectangle the snapshot shows, which the window covers.
-    // screens: where each screen's device pixels stand on the desktop and in the snapshot.
-    ScreenPickerWindow(const QImage& snapshot, const QRect& desktop,
-                       std::vector<ScreenPixels> screens, QWidget* parent = nullptr);
+    // snapshot: the desktop in device pixels. screens: where each screen's device pixels stand
+    // on the desktop and in the snapshot; the window covers them all.
+    ScreenPickerWindow(const QImage& snapshot, std::vector<ScreenPixels> screens,
+                       QWidget* parent = nullptr);
 
     // The colour of the pixel picked; nothing when the window closed without a pick.
     std::optional<ColorValue> pickedColor() const { return picked_; }
@@ -59,6 +58,7 @@ private:
 
     QImage snapshot_;
     std::vector<ScreenPixels> screens_;
+    ScreenPixels window_;
     PixelPoint pointer_;
     QImage magnifier_;
     PixelPoint blockOrigin_;

@@ -102,6 +102,35 @@ TEST(PickerGeometryTest, PointerFindsTheDevicePixelUnderItAndItsSnapshotPixel)
     EXPECT_EQ(snapshotPixelOf({3000, 10}, screenHolding({3000, 10}, mixed)),
               PixelPoint({3000, 10}));
     EXPECT_EQ(snapshotPixelOf({3841, 5}, screenHolding({3841, 5}, mixed)), PixelPoint({7682, 10}));
+    // Arrow steps cross onto the next screen, and stop where none continues.
+    EXPECT_EQ(steppedPointer({3839, 5}, 1, 0, mixed), PixelPoint({3840, 5}));
+    EXPECT_EQ(steppedPointer({3845, 1020}, 0, 10, mixed), PixelPoint({3845, 1023}));
+    EXPECT_EQ(steppedPointer({3835, 2155}, 10, 0, mixed), PixelPoint({3839, 2155}));
+}
+
+// The one picker window spans the screens' device pixels at the ratio of the screen it starts
+// on, so a denser or sparser screen beside it shows at a place its logical origin does not give.
+TEST(PickerGeometryTest, PickerWindowShowsEachScreenOverItsDevicePixels)
+{
+    const std::vector<ScreenPixels> mixed = {{{0, 0}, {800, 1200}, 1, {0, 0}, 2},
+                                             {{800, 0}, {800, 1200}, 2, {1600, 0}, 1}};
+    const ScreenPixels window = pickerWindowPixels(mixed);
+    EXPECT_EQ(window.origin, PixelPoint({0, 0}));
+    EXPECT_EQ(window.deviceSize, PixelPoint({1600, 1200}));
+    EXPECT_EQ(window.ratio, 1);
+    const std::vector<SnapshotPiece> pieces = snapshotPieces(window, mixed);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].source, PixelRect({0, 0, 1600, 2400}));
+    EXPECT_EQ(pieces[1].targetX, 800);
+    EXPECT_EQ(pieces[1].targetWidth, 800);
+    EXPECT_EQ(pieces[1].source, PixelRect({1600, 0, 800, 1200}));
+
+    const std::vector<ScreenPixels> dense = {{{0, 0}, {800, 1200}, 2, {0, 0}, 1},
+                                             {{800, 0}, {800, 1200}, 2, {1600, 0}, 1}};
+    const ScreenPixels denseWindow = pickerWindowPixels(dense);
+    EXPECT_EQ(denseWindow.ratio, 2);
+    EXPECT_EQ(snapshotPieces(denseWindow, dense)[1].targetX, 400);
+    EXPECT_EQ(devicePixelAt(400.5, 10, denseWindow), PixelPoint({801, 20}));
 }
 
 // The magnifier panel jumps between the left and the right; fifty is the first left counted as

@@ -230,6 +230,13 @@ class Desktop:
         self.run("xsetroot", "-bitmap", str(bitmap), "-fg", f"#{foreground}",
                  "-bg", f"#{background}")
 
+    def split_into_two_monitors(self):
+        """Makes the left and the right half of the screen two monitors, as Qt sees them."""
+        half = SCREEN_WIDTH // 2
+        self.run("xrandr", "--setmonitor", "L", f"{half}/135x{SCREEN_HEIGHT}/203+0+0", "screen")
+        self.run("xrandr", "--setmonitor", "R", f"{half}/135x{SCREEN_HEIGHT}/203+{half}+0",
+                 "none")
+
     def save_screenshot(self, path):
         self.run("import", "-window", "root", str(path), check=False)
 
@@ -298,6 +305,8 @@ class Program:
         self.starts = 0
         # Device pixels to a logical one, through QT_SCALE_FACTOR.
         self.scale = 1
+        # Device pixels to a logical one on each screen, through QT_SCREEN_SCALE_FACTORS.
+        self.screen_scales = None
 
     @property
     def settings_file(self):
@@ -317,6 +326,8 @@ class Program:
         })
         if self.scale != 1:
             env["QT_SCALE_FACTOR"] = str(self.scale)
+        if self.screen_scales:
+            env["QT_SCREEN_SCALE_FACTORS"] = ";".join(map(str, self.screen_scales))
         self.starts += 1
         log = open(self.log_path, "ab")
         log.write(f"--- start {self.starts}: orvane {' '.join(arguments)}\n".encode())

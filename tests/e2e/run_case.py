@@ -314,6 +314,51 @@ def screen_picker_device_pixels(case):
     program.exit_with_ctrl_q()
 
 
+def screen_picker_two_screens(case):
+    """With a screen at one device pixel to a logical one beside a screen at two, the frozen
+    screen shows every device pixel of both where it was, a click on the denser one picks the
+    pixel under the pointer, and the arrow keys cross from one screen to the other. The bare
+    screen is a one-pixel checkerboard: red where x + y is even, blue where it is odd."""
+    desktop, program = case.desktop, case.program
+    desktop.split_into_two_monitors()
+    desktop.tile_root((0x01, 0x02), "FF0000", "0000FF")
+    case.prepare_settings(record.quiet_start())
+    program.screen_scales = (1, 2)
+    program.start()
+    desktop.move_window(program.wait_for_main_window(), 0, 300)
+
+    def checkerboard(x, y):
+        return "FF0000" if (x + y) % 2 == 0 else "0000FF"
+
+    def open_picker(pointer):
+        desktop.move_pointer(*pointer)
+        program.focus_main()
+        desktop.key("F3")
+        return desktop.wait_for_window("^Screen Color Picker", "the screen picker")
+
+    def expect_picked(picker, colour):
+        desktop.wait_until_gone(picker, "the screen picker to close")
+        desktop.hold_selection("clipboard")
+        program.focus_main()
+        desktop.key("ctrl+c")
+        desktop.expect_selection("clipboard", colour)
+
+    picker = open_picker((901, 400))
+    # Away from the magnifier panel and the pointer, on both screens.
+    spots = [(x, y) for x in (300, 301, 600, 601, 1000, 1001) for y in (50, 51, 700, 701)]
+    wait_for("the frozen screen to show every device pixel where it was",
+             lambda: [(x, y, desktop.screen().pixel(x, y)) for x, y in spots],
+             lambda seen: all(colour == checkerboard(x, y) for x, y, colour in seen))
+    desktop.xdotool("click", 1)
+    expect_picked(picker, "0000FF")
+
+    picker = open_picker((511, 100))
+    desktop.focus(picker)
+    desktop.key("Right", "Return")
+    expect_picked(picker, "FF0000")
+    program.exit_with_ctrl_q()
+
+
 def web_page_export(case):
     """The Web Preview saves its page through the file dialog: a name typed without extension
     gets .html, and the file holds the page for the default colours."""
@@ -353,6 +398,7 @@ CASES = {
     "scheme_file_on_command_line": scheme_file_on_command_line,
     "screen_picker": screen_picker,
     "screen_picker_device_pixels": screen_picker_device_pixels,
+    "screen_picker_two_screens": screen_picker_two_screens,
     "web_page_export": web_page_export,
 }
 

@@ -40,8 +40,7 @@ protected:
         snapshot.setDevicePixelRatio(ratio);
         const ScreenPixels screen{
             {0, 0}, {kWidth * ratio, kHeight * ratio}, double(ratio), {0, 0}, 1};
-        window_ = std::make_unique<ScreenPickerWindow>(snapshot, QRect(0, 0, kWidth, kHeight),
-                                                       std::vector{screen});
+        window_ = std::make_unique<ScreenPickerWindow>(snapshot, std::vector{screen});
         return *window_;
     }
 
