@@ -27,6 +27,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace orvane {
@@ -409,6 +410,11 @@ QImage MainWindow::GetScreenSnapshot()
 
 void MainWindow::pickScreenColor()
 {
+    // The desktop may take seconds to answer while the windows keep running; F3 meanwhile must
+    // not ask it a second time.
+    if (picking_)
+        return;
+    const QScopedValueRollback busy(picking_, true);
     // Where the frozen screen cannot serve, the grabber offers the desktop's own picker. Else
     // the snapshot is taken while everything is still on screen, before the picker exists.
     const DesktopColorPick desktopPick = environment_.grabber->pickColor();

@@ -142,6 +142,7 @@ private:
     PaletteStack* palettes_ = nullptr;
     ColorStatusBar* statusBar_ = nullptr;
     bool painted_ = false;
+    bool picking_ = false;
 };
 
 } // namespace orvane

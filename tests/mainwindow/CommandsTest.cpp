@@ -78,9 +78,12 @@ TEST_F(MainWindowTest, TheScreenPickerChangesNothingWhenLeftOrRefused)
     EXPECT_EQ(window_->currentColor(), MakeColor(51, 35, 231));
     EXPECT_EQ(state_.UndoPos, 1);
 
-    // A refused capture is reported instead of showing a frozen black screen.
+    // A refused capture is reported instead of showing a frozen black screen; F3 pressed again
+    // while the desktop is asked starts no second request.
     grabber_.picture = QImage();
+    grabber_.whileGrabbing = [this] { action("Screen_Color_Picker")->trigger(); };
     action("Screen_Color_Picker")->trigger();
+    EXPECT_EQ(grabber_.grabs, 2);
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_TRUE(messages_.shown[0].text.contains("picture of the screen"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

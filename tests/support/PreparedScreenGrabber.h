@@ -3,6 +3,7 @@
 #include "widgets/ScreenGrabber.h"
 
 #include <QImage>
+#include <functional>
 
 namespace orvane::test {
 
@@ -13,11 +14,15 @@ public:
     QImage grabDesktop() override
     {
         ++grabs;
+        if (whileGrabbing)
+            whileGrabbing();
         return picture;
     }
     DesktopColorPick pickColor() override { return desktopPick; }
     QImage picture;
     int grabs = 0;
+    // What happens while the desktop is asked, which can take a while.
+    std::function<void()> whileGrabbing;
     DesktopColorPick desktopPick;
 };
 
