@@ -70,6 +70,7 @@ MainActions::MainActions(QMainWindow* window)
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View"));
+    viewMenu = view;
     showSpectrumPalette = addAction(view, "Show_Spectrum_Palette", kShowSpectrumCaption,
                                     QKeySequence(Qt::CTRL | Qt::Key_P));
     showFavorites = addAction(view, "Show_Favorites", kShowFavoritesCaption,

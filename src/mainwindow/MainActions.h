@@ -40,6 +40,8 @@ struct MainActions {
     QAction* quickTips;
     QAction* about;
 
+    QMenu* viewMenu;
+
     QMenu* popmenu;
     QMenu* addToFavoritesMenu;
     std::array<QAction*, 5> addFavorite{};

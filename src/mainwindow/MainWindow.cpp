@@ -12,6 +12,7 @@
 #include "mainwindow/ShortcutPassThrough.h"
 #include "mainwindow/ToolWindowHub.h"
 #include "mainwindow/ValueEntryPanel.h"
+#include "mainwindow/VisionMenu.h"
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/TipsWindow.h"
 #include "widgets/MessageBoxes.h"
@@ -49,11 +50,12 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     actions_ = std::make_unique<MainActions>(this);
+    visionMenu_ = new VisionMenu(actions_->viewMenu, this);
     buildClientArea();
     const auto* toolbar = new MainToolbar(*actions_, kClientWidth, clientArea_);
     hub_ = new ToolWindowHub(
-        state_, *actions_, *toolbar, [this] { return currentColor(); }, *environment_.dialogs,
-        *environment_.messages, this);
+        state_, *actions_, *toolbar, [this] { return currentColor(); }, visionMenu_->vision(),
+        *environment_.dialogs, *environment_.messages, this);
     schemeFiles_ =
         new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
     statusBar_ = new ColorStatusBar(this);
@@ -72,7 +74,7 @@ void MainWindow::buildClientArea()
     connect(clientArea_, &ClientArea::backgroundHovered, this, &MainWindow::hoverBackground);
     connect(clientArea_, &ClientArea::backgroundClicked, this, &MainWindow::clickBackground);
 
-    grid_ = new SchemeSwatchGrid(clientArea_, this);
+    grid_ = new SchemeSwatchGrid(clientArea_, visionMenu_->vision(), this);
     connect(grid_, &SchemeSwatchGrid::swatchHovered, this, &MainWindow::hoverSwatch);
     connect(grid_, &SchemeSwatchGrid::swatchReleased, this, &MainWindow::releaseSwatch);
     connect(grid_, &SchemeSwatchGrid::swatchDropped, this, [this](int index, bool fromItself) {
@@ -80,7 +82,7 @@ void MainWindow::buildClientArea()
             releaseSwatch(index, Qt::LeftButton, {});
     });
 
-    palettes_ = new PaletteStack(clientArea_, this);
+    palettes_ = new PaletteStack(clientArea_, visionMenu_->vision(), this);
     connect(palettes_, &PaletteStack::colorHovered, this, &MainWindow::previewColor);
     connect(palettes_, &PaletteStack::colorPressed, this, &MainWindow::selectColor);
 
@@ -199,7 +201,8 @@ void MainWindow::startUp()
     SetAll(kStartColorRed, kStartColorGreen, kStartColorBlue, false);
     Web_Tsb_Show();
     statusBar_->showColor(currentColor());
-    applyPointers();
+    grid_->applyPointers();
+    palettes_->applyPointers();
     show();
 
     auto* timer = new QTimer(this);
@@ -224,12 +227,6 @@ void MainWindow::finishStartUp()
 {
     palettes_->drawPendingSpectrum();
     emit firstPainted();
-}
-
-void MainWindow::applyPointers()
-{
-    grid_->applyPointers();
-    palettes_->applyPointers();
 }
 
 ColorValue MainWindow::currentColor() const

@@ -28,6 +28,7 @@ class ToolWindow;
 class ToolWindowHub;
 class SwatchWidget;
 class ValueEntryPanel;
+class VisionMenu;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
 struct MainWindowEnvironment {
@@ -104,7 +105,6 @@ protected:
 private:
     void buildClientArea();
     void connectActions();
-    void applyPointers();
     // The part of start-up that waits for the first paint.
     void finishStartUp();
     // Brings the fields the settings record keeps up to date from the windows: which tool
@@ -141,6 +141,7 @@ private:
     ValueEntryPanel* valueEntry_ = nullptr;
     PaletteStack* palettes_ = nullptr;
     ColorStatusBar* statusBar_ = nullptr;
+    VisionMenu* visionMenu_ = nullptr;
     bool painted_ = false;
     bool picking_ = false;
 };

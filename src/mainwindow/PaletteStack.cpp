@@ -8,12 +8,14 @@
 
 namespace orvane {
 
-PaletteStack::PaletteStack(QWidget* area, QObject* parent) : QObject(parent)
+PaletteStack::PaletteStack(QWidget* area, const SimulatedVision& vision, QObject* parent)
+    : QObject(parent)
 {
     const QRect paletteRect = twipsRect(75, 3555, 5415, 915);
     webSafe_ = new WebSafePalette(area);
     webSafe_->setObjectName(QStringLiteral("Picture3"));
     webSafe_->move(paletteRect.topLeft());
+    webSafe_->drawFor(vision);
     connect(webSafe_, &WebSafePalette::cellHovered, this,
             [this](int cell) { emit colorHovered(webSafe_->cellColor(cell)); });
     connect(webSafe_, &WebSafePalette::cellPressed, this,
@@ -21,6 +23,7 @@ PaletteStack::PaletteStack(QWidget* area, QObject* parent) : QObject(parent)
 
     spectrum_ = new SpectrumPalette(area);
     spectrum_->move(paletteRect.topLeft());
+    spectrum_->drawFor(vision);
     spectrum_->hide();
     connect(spectrum_, &SpectrumPalette::colorHovered, this, &PaletteStack::colorHovered);
     connect(spectrum_, &SpectrumPalette::colorPressed, this, &PaletteStack::colorPressed);

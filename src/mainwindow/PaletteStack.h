@@ -8,15 +8,16 @@ class QWidget;
 
 namespace orvane {
 
+class SimulatedVision;
 class SpectrumPalette;
 class WebSafePalette;
 
 // The two palettes that share one place on the main window's client area: the web-safe grid
-// (Picture3) and, in front of it when chosen, the spectrum (Picture4).
+// (Picture3) and, in front of it when chosen, the spectrum (Picture4), both drawn for the vision.
 class PaletteStack : public QObject {
     Q_OBJECT
 public:
-    PaletteStack(QWidget* area, QObject* parent);
+    PaletteStack(QWidget* area, const SimulatedVision& vision, QObject* parent);
 
     // Fills the web-safe grid and marks the spectrum for drawing; a spectrum on show is drawn
     // at once, a hidden one by drawPendingSpectrum().

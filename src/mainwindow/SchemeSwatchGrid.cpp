@@ -19,7 +19,8 @@ constexpr int kGridSwatchHeight = 600;
 
 } // namespace
 
-SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, QObject* parent) : QObject(parent)
+SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, const SimulatedVision& vision, QObject* parent)
+    : QObject(parent)
 {
     // The frame lies behind the inner four swatches, so it is made first.
     wheelFrame_ = new QFrame(area);
@@ -42,6 +43,7 @@ SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, QObject* parent) : QObject(par
     for (int index = 0; index <= kCurrentSwatch; ++index) {
         SwatchWidget* swatch = swatches_[index];
         swatch->setObjectName(QStringLiteral("Picture1_%1").arg(index));
+        swatch->drawFor(vision);
         connect(swatch, &SwatchWidget::hovered, this, [this, index] { emit swatchHovered(index); });
         connect(swatch, &SwatchWidget::released, this,
                 [this, index](Qt::MouseButton button, QPoint position) {

@@ -12,16 +12,18 @@ class QWidget;
 
 namespace orvane {
 
+class SimulatedVision;
 class SwatchWidget;
 
 inline constexpr int kCurrentSwatch = 16;
 
 // The main window's sixteen scheme swatches (Picture1_0..15), the current-colour swatch
-// (Picture1_16) and the wheel frame (Frame1), placed on the client area.
+// (Picture1_16) and the wheel frame (Frame1), placed on the client area; the swatches are drawn
+// for the vision.
 class SchemeSwatchGrid : public QObject {
     Q_OBJECT
 public:
-    SchemeSwatchGrid(QWidget* area, QObject* parent);
+    SchemeSwatchGrid(QWidget* area, const SimulatedVision& vision, QObject* parent);
 
     SwatchWidget* swatch(int index) const { return swatches_[index]; }
     void showScheme(const SchemeColors& scheme);

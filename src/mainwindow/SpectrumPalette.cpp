@@ -1,6 +1,7 @@
 #include "mainwindow/SpectrumPalette.h"
 
 #include "colour/Palettes.h"
+#include "widgets/SimulatedVision.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,6 +22,13 @@ void SpectrumPalette::setPixelColor(int x, int y, ColorValue color)
 {
     const RgbChannels c = SplitColor(color);
     image_.setPixel(x, y, qRgb(c.red, c.green, c.blue));
+    shownFor_.reset();
+}
+
+void SpectrumPalette::drawFor(const SimulatedVision& vision)
+{
+    vision_ = &vision;
+    vision.redrawWhenChanged(this);
 }
 
 std::optional<ColorValue> SpectrumPalette::pixelColor(QPoint position) const
@@ -34,7 +42,22 @@ std::optional<ColorValue> SpectrumPalette::pixelColor(QPoint position) const
 void SpectrumPalette::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    painter.drawImage(0, 0, shownImage());
+}
+
+const QImage& SpectrumPalette::shownImage()
+{
+    if (!vision_ || vision_->vision() == ColorVision::Normal)
+        return image_;
+    if (shownFor_ != vision_->vision()) {
+        shown_ = QImage(image_.size(), QImage::Format_RGB32);
+        for (int y = 0; y < image_.height(); ++y) {
+            for (int x = 0; x < image_.width(); ++x)
+                shown_.setPixel(x, y, vision_->shown(*pixelColor(QPoint(x, y))).rgb());
+        }
+        shownFor_ = vision_->vision();
+    }
+    return shown_;
 }
 
 void SpectrumPalette::mouseMoveEvent(QMouseEvent* event)

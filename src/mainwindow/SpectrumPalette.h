@@ -1,12 +1,16 @@
 #pragma once
 
 #include "colour/ColorValue.h"
+#include "colour/VisionSimulation.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
 namespace orvane {
+
+class SimulatedVision;
 
 // The spectrum palette: hue against lightness. It keeps its drawing in an image, so it repaints
 // itself after being covered; its undrawn last column and row show the window colour.
@@ -19,6 +23,8 @@ public:
     void setPixelColor(int x, int y, ColorValue color);
     // The colour at a pixel, or nothing outside the picture.
     std::optional<ColorValue> pixelColor(QPoint position) const;
+    // Draws the picture as this vision sees it from now on; picking still reads the real colours.
+    void drawFor(const SimulatedVision& vision);
 
 signals:
     void colorHovered(orvane::ColorValue color);
@@ -30,7 +36,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // The picture to draw: the real one, or a copy made for the vision and kept until either
+    // changes.
+    const QImage& shownImage();
+
     QImage image_;
+    QPointer<const SimulatedVision> vision_;
+    QImage shown_;
+    std::optional<ColorVision> shownFor_;
 };
 
 } // namespace orvane

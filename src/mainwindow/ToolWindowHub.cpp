@@ -13,10 +13,10 @@ namespace orvane {
 
 ToolWindowHub::ToolWindowHub(AppState& state, const MainActions& actions,
                              const MainToolbar& toolbar, std::function<ColorValue()> currentColor,
-                             FileDialogBackend& dialogs, MessageBoxes& messages,
-                             QWidget* mainWindow)
-    : QObject(mainWindow), state_(state), currentColor_(std::move(currentColor)), dialogs_(dialogs),
-      messages_(messages), mainWindow_(mainWindow)
+                             const SimulatedVision& vision, FileDialogBackend& dialogs,
+                             MessageBoxes& messages, QWidget* mainWindow)
+    : QObject(mainWindow), state_(state), currentColor_(std::move(currentColor)), vision_(vision),
+      dialogs_(dialogs), messages_(messages), mainWindow_(mainWindow)
 {
     toggles_[FavoritesTool] = {actions.showFavorites, toolbar.button(13), kShowFavoritesCaption,
                                kHideFavoritesCaption};
@@ -99,6 +99,7 @@ ToolWindow* ToolWindowHub::create(ToolWindowIndex tool)
         created = webPreview_;
         break;
     }
+    created->drawFor(vision_);
     connect(created, &ToolWindow::closed, this, [this, tool] { closed(tool); });
     return created;
 }

@@ -21,20 +21,22 @@ class HarmoniesWindow;
 class HistoryWindow;
 class MainToolbar;
 class MessageBoxes;
+class SimulatedVision;
 class ToolWindow;
 class WebPreviewWindow;
 struct MainActions;
 
-// The four tool windows the View menu toggles: each made the first time it is shown, its View
-// item and toolbar button kept in step with it, and where it stands kept in the shared state.
+// The four tool windows the View menu toggles: each made the first time it is shown, drawn for
+// the vision, its View item and toolbar button kept in step with it, and where it stands kept in
+// the shared state.
 class ToolWindowHub : public QObject {
     Q_OBJECT
 public:
     // currentColor reads the main window's current-colour swatch; the windows are children of
     // mainWindow.
     ToolWindowHub(AppState& state, const MainActions& actions, const MainToolbar& toolbar,
-                  std::function<ColorValue()> currentColor, FileDialogBackend& dialogs,
-                  MessageBoxes& messages, QWidget* mainWindow);
+                  std::function<ColorValue()> currentColor, const SimulatedVision& vision,
+                  FileDialogBackend& dialogs, MessageBoxes& messages, QWidget* mainWindow);
 
     // The show/hide toggle of a tool window, as the View menu and the toolbar run it.
     void toggle(ToolWindowIndex tool);
@@ -63,6 +65,7 @@ private:
 
     AppState& state_;
     std::function<ColorValue()> currentColor_;
+    const SimulatedVision& vision_;
     FileDialogBackend& dialogs_;
     MessageBoxes& messages_;
     QWidget* mainWindow_;

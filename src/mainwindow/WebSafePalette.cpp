@@ -1,5 +1,7 @@
 #include "mainwindow/WebSafePalette.h"
 
+#include "widgets/SimulatedVision.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -18,6 +20,12 @@ void WebSafePalette::setCellColor(int cell, ColorValue color)
     update();
 }
 
+void WebSafePalette::drawFor(const SimulatedVision& vision)
+{
+    vision_ = &vision;
+    vision.redrawWhenChanged(this);
+}
+
 QPoint WebSafePalette::cellCentre(int cell)
 {
     const int row = cell / kWebSafeColumns;
@@ -31,11 +39,10 @@ void WebSafePalette::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setPen(QColor(64, 64, 64));
     for (int cell = 0; cell < kWebSafeCellCount; ++cell) {
-        const RgbChannels c = SplitColor(cells_[cell]);
         const QPoint centre = cellCentre(cell);
         const QRect box(centre.x() - kWebSafeCellSize / 2, centre.y() - kWebSafeCellSize / 2,
                         kWebSafeCellSize, kWebSafeCellSize);
-        painter.fillRect(box, QColor(c.red, c.green, c.blue));
+        painter.fillRect(box, shownColor(vision_, cells_[cell]));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
     }
 }

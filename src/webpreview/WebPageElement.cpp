@@ -3,6 +3,7 @@
 #include "webpreview/FittedText.h"
 #include "widgets/ColorMime.h"
 #include "widgets/QtConversions.h"
+#include "widgets/SimulatedVision.h"
 
 #include <QDropEvent>
 #include <QMouseEvent>
@@ -30,14 +31,20 @@ void WebPageElement::setColor(ColorValue color)
     update();
 }
 
+void WebPageElement::drawFor(const SimulatedVision& vision)
+{
+    vision_ = &vision;
+    vision.redrawWhenChanged(this);
+}
+
 void WebPageElement::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (text_.isEmpty()) {
-        painter.fillRect(rect(), toQColor(color_));
+        painter.fillRect(rect(), shownColor(vision_, color_));
         return;
     }
-    painter.setPen(toQColor(color_));
+    painter.setPen(shownColor(vision_, color_));
     drawFitted(painter, rect(), Qt::AlignLeft | Qt::AlignTop, text_);
 }
 

@@ -3,10 +3,13 @@
 #include "colour/ColorValue.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 namespace orvane {
+
+class SimulatedVision;
 
 // One element of the mock web page. A panel fills its area with its colour; a text draws its
 // words in its colour and lets the panel behind it show through. What a click or a drop does is
@@ -19,6 +22,8 @@ public:
 
     ColorValue color() const { return color_; }
     void setColor(ColorValue color);
+    // Paints the colour as this vision sees it from now on.
+    void drawFor(const SimulatedVision& vision);
 
 signals:
     void hovered();
@@ -37,6 +42,7 @@ private:
     QString label_;
     QString text_;
     ColorValue color_ = 0;
+    QPointer<const SimulatedVision> vision_;
 };
 
 } // namespace orvane

@@ -200,6 +200,12 @@ void WebPreviewWindow::saveAsWebPage()
             tr("The web page could not be saved to %1.").arg(pathToQString(fileName)));
 }
 
+void WebPreviewWindow::drawFor(const SimulatedVision& vision)
+{
+    for (WebPageElement* element : elements_)
+        element->drawFor(vision);
+}
+
 void WebPreviewWindow::closeEvent(QCloseEvent* event)
 {
     storeColors();

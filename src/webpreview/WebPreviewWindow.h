@@ -34,6 +34,8 @@ public:
     void resetColors();
     // Asks for a file name and writes the page as HTML.
     void saveAsWebPage();
+    // The page's elements are what this window paints in its colours.
+    void drawFor(const SimulatedVision& vision) override;
 
 signals:
     // PopupColor is set; the main window's popup should open at this point.

@@ -2,6 +2,7 @@
 
 #include "widgets/ColorMime.h"
 #include "widgets/QtConversions.h"
+#include "widgets/SimulatedVision.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -30,6 +31,12 @@ void SwatchWidget::setColor(ColorValue color)
     emit colorChanged(color_);
 }
 
+void SwatchWidget::drawFor(const SimulatedVision& vision)
+{
+    vision_ = &vision;
+    vision.redrawWhenChanged(this);
+}
+
 void SwatchWidget::updateAccessibleName()
 {
     setAccessibleName(accessibleLabel_ + QStringLiteral(", ") + qText(hashHex(color_)));
@@ -38,7 +45,7 @@ void SwatchWidget::updateAccessibleName()
 void SwatchWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(color_));
+    painter.fillRect(rect(), shownColor(vision_, color_));
     qDrawShadePanel(&painter, rect(), palette(), true, 1);
 }
 
@@ -72,7 +79,7 @@ void SwatchWidget::startDrag()
     auto* drag = new QDrag(this);
     drag->setMimeData(makeColorMime(color_));
     QPixmap icon(24, 24);
-    icon.fill(toQColor(color_));
+    icon.fill(shownColor(vision_, color_));
     QPainter painter(&icon);
     painter.setPen(Qt::black);
     painter.drawRect(icon.rect().adjusted(0, 0, -1, -1));

@@ -3,10 +3,13 @@
 #include "colour/ColorValue.h"
 
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
 namespace orvane {
+
+class SimulatedVision;
 
 // A box that shows one colour. It paints itself, reports the pointer and the buttons, and can be
 // dragged: the drag carries its colour, and a drag dropped back on the swatch itself counts as a
@@ -23,6 +26,8 @@ public:
     void setAcceptsForeignDrops(bool accepts) { acceptsForeignDrops_ = accepts; }
     // Whether a left press and move drags the colour away (on by default).
     void setDraggable(bool draggable) { draggable_ = draggable; }
+    // Draws the colour, and the picture a drag carries, as this vision sees it from now on.
+    void drawFor(const SimulatedVision& vision);
 
 signals:
     void colorChanged(orvane::ColorValue color);
@@ -50,6 +55,7 @@ private:
     bool acceptsForeignDrops_ = false;
     bool draggable_ = true;
     std::optional<QPoint> dragStart_;
+    QPointer<const SimulatedVision> vision_;
 };
 
 } // namespace orvane

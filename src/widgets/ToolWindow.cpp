@@ -1,5 +1,6 @@
 #include "widgets/ToolWindow.h"
 
+#include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -69,6 +70,12 @@ void ToolWindow::closeEvent(QCloseEvent* event)
     storePosition();
     event->accept();
     emit closed();
+}
+
+void ToolWindow::drawFor(const SimulatedVision& vision)
+{
+    for (SwatchWidget* swatch : findChildren<SwatchWidget*>())
+        swatch->drawFor(vision);
 }
 
 } // namespace orvane

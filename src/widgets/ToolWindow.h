@@ -7,6 +7,8 @@
 
 namespace orvane {
 
+class SimulatedVision;
+
 // A modeless tool window owned by the main window. It is placed at a position stored in twips,
 // writes its position back into those fields when it closes (or when asked), and tells the
 // main window that it closed. It is deleted on closing: reopening builds it afresh.
@@ -22,6 +24,9 @@ public:
     // Writes where the frame stands into the position fields. A window that was not moved since
     // it was placed stores exactly the twips it was placed at.
     void storePosition();
+    // Draws the colours the window shows as this vision sees them from now on: every swatch,
+    // and whatever else a window paints in its colours.
+    virtual void drawFor(const SimulatedVision& vision);
 
 signals:
     // The window has closed and stored its position.

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
+#include "colour/VisionSimulation.h"
 #include "widgets/ColorMime.h"
+#include "widgets/QtConversions.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -81,6 +83,48 @@ TEST_F(MainWindowTest, SpectrumToggleAndPick)
     toggle->trigger();
     EXPECT_EQ(toggle->text(), "Show Spectrum &Palette");
     EXPECT_FALSE(spectrum->isVisible());
+}
+
+// A simulated vision changes the drawing and the title, never a colour kept, copied or written.
+TEST_F(MainWindowTest, ASimulatedVisionChangesOnlyTheDrawing)
+{
+    EXPECT_TRUE(action("Normal_Vision")->isChecked());
+    for (const char* command : {"Show_Harmonies", "Show_Web_Preview", "Show_Spectrum_Palette"})
+        action(command)->trigger();
+    state_.PopupColor = 0xFF; // pure red
+    action("AddFav_0")->trigger();
+    const auto part = [this](ToolWindowIndex tool, const char* name) {
+        return window_->toolWindow(tool)->findChild<QWidget*>(name);
+    };
+    const ColorValue five = window_->swatch(5)->color();
+    auto* harmony = static_cast<SwatchWidget*>(part(HarmoniesTool, "Picture1_0"));
+    // Each part with a point inside it and the real colour there.
+    const std::tuple<QWidget*, QPoint, ColorValue> drawn[] = {
+        {window_->swatch(5), {20, 20}, five},
+        {window_->findChild<QWidget*>("Picture3"), {145, 35}, MakeColor(153, 102, 102)},
+        {window_->findChild<QWidget*>("Picture4"), {120, 0}, MakeColor(0xF7, 0xFF, 0xF7)},
+        {part(FavoritesTool, "Picture1_0"), {15, 15}, 0xFF},
+        {harmony, {10, 10}, harmony->color()},
+        {part(WebPreviewTool, "Picture2_0"), {200, 30}, state_.WebColors[0]},
+    };
+    const auto pixel = [](QWidget* widget, QPoint point) {
+        return widget->grab().toImage().pixelColor(point).name();
+    };
+    action("Deuteranopia")->trigger();
+    EXPECT_EQ(window_->windowTitle(), "Orvane (simulating deuteranopia)");
+    for (const auto& [widget, point, real] : drawn) {
+        const QString seen = toQColor(simulateVision(real, ColorVision::Deuteranopia)).name();
+        EXPECT_NE(seen, toQColor(real).name());
+        EXPECT_EQ(pixel(widget, point), seen) << widget->objectName().toStdString();
+    }
+    emit window_->swatch(5)->hovered();
+    EXPECT_EQ(window_->statusText(2), "HEX: " + qText(hashHex(five)));
+    action("Copy_HEX")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "3323E7");
+
+    action("Normal_Vision")->trigger();
+    EXPECT_EQ(window_->windowTitle(), "Orvane");
+    EXPECT_EQ(pixel(window_->swatch(5), {20, 20}), toQColor(five).name());
 }
 
 } // namespace orvane::test
