@@ -1,5 +1,6 @@
 #include "mainwindow/ColorStatusBar.h"
 
+#include "colour/Contrast.h"
 #include "widgets/QtConversions.h"
 
 #include <QLabel>
@@ -10,11 +11,11 @@ ColorStatusBar::ColorStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
-    for (int panel = 0; panel < 2; ++panel) {
+    for (int panel = 0; panel < 3; ++panel) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panel%1").arg(panel + 1));
         label->setMinimumWidth(140);
-        addWidget(label, panel == 0 ? 0 : 1);
+        addWidget(label, panel == 2 ? 1 : 0);
         panels_[panel] = label;
     }
 }
@@ -23,6 +24,13 @@ void ColorStatusBar::showColor(ColorValue color)
 {
     panels_[0]->setText(qText(statusRgb(color)));
     panels_[1]->setText(qText(statusHex(color)));
+}
+
+void ColorStatusBar::showContrast(ColorValue current)
+{
+    panels_[2]->setText(tr("Contrast: %1:1 on white, %2:1 on black")
+                            .arg(qText(contrastText(contrastHundredths(current, kWhite))),
+                                 qText(contrastText(contrastHundredths(current, 0)))));
 }
 
 QString ColorStatusBar::panelText(int panel) const

@@ -175,6 +175,7 @@ void MainWindow::SetAll(Channel red, Channel green, Channel blue, bool SkipUndo)
 
     swatch(kCurrentSwatch)
         ->setColor(static_cast<ColorValue>(roundHalfEven(r + g * 256 + b * 65536)));
+    statusBar_->showContrast(currentColor());
     valueEntry_->setHexText(qText(WebHexOfChannels(static_cast<int>(roundHalfEven(r)),
                                                    static_cast<int>(roundHalfEven(g)),
                                                    static_cast<int>(roundHalfEven(b)))));

@@ -54,7 +54,7 @@ public:
     ~MainWindow() override;
 
     // The one way the current colour changes: records it for undo unless SkipUndo, and shows it
-    // in the current-colour swatch, the value boxes and the derived scheme.
+    // in the current-colour swatch, the value boxes, the derived scheme and its contrast panel.
     void SetAll(Channel red, Channel green, Channel blue, bool SkipUndo);
     // Fills the web-safe grid and draws the spectrum. A hidden spectrum is drawn later: once the
     // window has first painted, or when it is shown, whichever comes first.

@@ -3,11 +3,15 @@
 namespace orvane::test {
 
 // What a first run shows, and where the windows stand after a restart, the end-to-end tests see.
-TEST_F(MainWindowTest, SetAllTakesHexadecimalTextsAndLeavesTheStatusBarAlone)
+
+// SetAll leaves the colour texts of the status bar alone and gives the contrast of the new colour.
+TEST_F(MainWindowTest, SetAllTakesHexadecimalTextsAndLeavesTheStatusBarColourAlone)
 {
+    EXPECT_EQ(window_->statusText(3), "Contrast: 8.28:1 on white, 2.53:1 on black");
     window_->SetAll("&HFF", "&H80", "007", true);
     EXPECT_EQ(channels(), "255 128 7");
     EXPECT_EQ(window_->statusText(1), "RGB: 51.35.231");
+    EXPECT_EQ(window_->statusText(3), "Contrast: 2.51:1 on white, 8.34:1 on black");
     EXPECT_EQ(state_.UndoPos, 1) << "skipping undo";
 }
 
