@@ -29,6 +29,7 @@ void WebPageElement::setColor(ColorValue color)
     setAccessibleName(label_ + QStringLiteral(", ") + colorText);
     setToolTip(colorText);
     update();
+    emit colorChanged();
 }
 
 void WebPageElement::drawFor(const SimulatedVision& vision)

@@ -26,6 +26,7 @@ public:
     void drawFor(const SimulatedVision& vision);
 
 signals:
+    void colorChanged();
     void hovered();
     void released(Qt::MouseButton button, QPoint position);
     // A colour from whichever swatch the user dragged, in this window or another.

@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "filedialog/cFileDlg.h"
+#include "webpreview/ContrastPanel.h"
 #include "webpreview/WebPage.h"
 #include "webpreview/WebPageElement.h"
 #include "webpreview/WebStatusBar.h"
@@ -61,6 +62,11 @@ WebPreviewWindow::WebPreviewWindow(AppState& state, std::function<ColorValue()> 
     setFixedSize(kClientWidth, kClientHeight);
 
     buildToolbar();
+    // Before the page, whose colours it follows from the first.
+    contrast_ = new ContrastPanel(this);
+    contrast_->setGeometry(0, kToolbarHeight + kPageHeight, kClientWidth,
+                           contrast_->sizeHint().height());
+    contrast_->hide();
     buildPage();
     buildStatusBar();
 
@@ -86,7 +92,12 @@ void WebPreviewWindow::buildToolbar()
         toolbar->addAction(drawnIcon(kIconSize, paintResetPicture), tr("Reset Colors"));
     reset->setObjectName(QStringLiteral("Toolbar1_2"));
     connect(reset, &QAction::triggered, this, &WebPreviewWindow::resetColors);
-    for (QAction* action : {save, reset})
+    QAction* contrast =
+        toolbar->addAction(drawnIcon(kIconSize, paintContrastPicture), tr("Check Contrast"));
+    contrast->setObjectName(QStringLiteral("Toolbar1_3"));
+    contrast->setCheckable(true);
+    connect(contrast, &QAction::toggled, this, &WebPreviewWindow::showContrast);
+    for (QAction* action : {save, reset, contrast})
         toolbar->widgetForAction(action)->setAccessibleName(action->text());
 }
 
@@ -152,6 +163,7 @@ WebPageElement* WebPreviewWindow::addElement(const QString& label, const QString
                 elementReleased(*element, button, position);
             });
     connect(element, &WebPageElement::dropped, element, &WebPageElement::setColor);
+    connect(element, &WebPageElement::colorChanged, this, &WebPreviewWindow::checkContrast);
     return element;
 }
 
@@ -160,6 +172,19 @@ void WebPreviewWindow::buildStatusBar()
     statusBar_ = new WebStatusBar(this);
     statusBar_->setGeometry(0, kToolbarHeight + kPageHeight, kClientWidth,
                             kClientHeight - kToolbarHeight - kPageHeight);
+}
+
+void WebPreviewWindow::showContrast(bool shown)
+{
+    contrast_->setVisible(shown);
+    const int below = kToolbarHeight + kPageHeight + (shown ? contrast_->height() : 0);
+    statusBar_->move(0, below);
+    setFixedSize(kClientWidth, below + statusBar_->height());
+}
+
+void WebPreviewWindow::checkContrast()
+{
+    contrast_->showColors(webPageColorsFrom(elementColors()));
 }
 
 std::array<ColorValue, kWebColorCount> WebPreviewWindow::elementColors() const

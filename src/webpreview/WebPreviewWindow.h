@@ -10,6 +10,7 @@
 
 namespace orvane {
 
+class ContrastPanel;
 class FileDialogBackend;
 class MessageBoxes;
 class WebPageElement;
@@ -34,6 +35,8 @@ public:
     void resetColors();
     // Asks for a file name and writes the page as HTML.
     void saveAsWebPage();
+    // Shows or hides the contrast panel below the page; the window grows to hold it.
+    void showContrast(bool shown);
     // The page's elements are what this window paints in its colours.
     void drawFor(const SimulatedVision& vision) override;
 
@@ -52,6 +55,7 @@ private:
     // Makes an element and wires it to the window.
     WebPageElement* addElement(const QString& label, const QString& text, QWidget* container);
     void buildStatusBar();
+    void checkContrast();
     void elementReleased(WebPageElement& element, Qt::MouseButton button, QPoint position);
 
     AppState& state_;
@@ -59,6 +63,7 @@ private:
     FileDialogBackend& dialogs_;
     MessageBoxes& messages_;
     std::array<WebPageElement*, kWebColorCount> elements_{};
+    ContrastPanel* contrast_ = nullptr;
     WebStatusBar* statusBar_ = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #include "webpreview/WebStatusBar.h"
 
-#include "webpreview/HintPanel.h"
+#include "webpreview/FittedLabel.h"
 #include "widgets/QtConversions.h"
 
 #include <QFontMetrics>
@@ -37,7 +37,7 @@ WebStatusBar::WebStatusBar(QWidget* parent) : QStatusBar(parent)
         addColourPanel(2, tr("Current HEX"),
                        colourPanelWidth(metrics, QStringLiteral("HEX: #"), 6, u"0123456789ABCDEF"));
 
-    auto* hint = new HintPanel(tr("Right-Click colors for options"), this);
+    auto* hint = new FittedLabel(tr("Right-Click colors for options"), this);
     hint->setObjectName(QStringLiteral("Panel3"));
     hint->setAccessibleName(hint->text());
     hint->setToolTip(hint->text());

@@ -32,4 +32,18 @@ void paintResetPicture(QPainter& painter)
     painter.drawPolygon(QPolygonF({{10.5, 8.5}, {15.5, 8.5}, {13, 4.5}}));
 }
 
+void paintContrastPicture(QPainter& painter)
+{
+    // A disc dark on one half and light on the other.
+    const QRectF disc(2.5, 2.5, 11, 11);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(disc);
+    painter.setBrush(QColor(30, 30, 30));
+    painter.drawPie(disc, 90 * 16, 180 * 16);
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(disc);
+}
+
 } // namespace orvane

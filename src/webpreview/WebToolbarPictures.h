@@ -7,5 +7,6 @@ namespace orvane {
 // The web preview's toolbar pictures, drawn in a 16-pixel square.
 void paintSavePicture(QPainter& painter);
 void paintResetPicture(QPainter& painter);
+void paintContrastPicture(QPainter& painter);
 
 } // namespace orvane

@@ -160,4 +160,39 @@ TEST_F(WebPreviewWindowTest, SavesThePageShownOrReportsWhyNot)
     EXPECT_EQ(record.owner, static_cast<std::int64_t>(window_->winId()));
 }
 
+// The panel below the page follows every colour change; the page keeps its place, the window grows.
+TEST_F(WebPreviewWindowTest, TheContrastPanelChecksEachTextOnItsBackground)
+{
+    auto* panel = window_->findChild<QWidget*>("ContrastPanel");
+    const QRect page = element(3)->geometry();
+    const int height = window_->height();
+    window_->findChild<QAction*>("Toolbar1_3")->trigger();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(element(3)->geometry(), page);
+    EXPECT_EQ(window_->height(), height + panel->height());
+    const auto line = [this](int index) {
+        auto* label = window_->findChild<QLabel*>(QStringLiteral("ContrastLine_%1").arg(index));
+        EXPECT_EQ(label->accessibleName(), label->text());
+        return label->text();
+    };
+    const char* defaults[] = {"Page title on page background: 8.71:1, AA pass, AAA pass",
+                              "Header text on header bar: 8.07:1, AA pass, AAA pass",
+                              "Links on side bar: 9.17:1, AA pass, AAA pass",
+                              "Body caption on body box: 8.68:1, AA pass, AAA pass",
+                              "Body text on body box: 21.00:1, AA pass, AAA pass"};
+    for (int index = 0; index < 5; ++index)
+        EXPECT_EQ(line(index), defaults[index]);
+
+    // The header bar's blue dropped on the header text; the grey that just passes AA on white.
+    for (const auto& [target, color] : {std::pair(5, defaults_[0]), std::pair(8, 0x767676)}) {
+        const std::unique_ptr<QMimeData> mime(makeColorMime(color));
+        dropColor(element(target), mime.get());
+    }
+    EXPECT_EQ(line(1), "Header text on header bar: 1.00:1, AA fail, AAA fail");
+    EXPECT_EQ(line(4), "Body text on body box: 4.54:1, AA pass, AAA fail");
+    window_->findChild<QAction*>("Toolbar1_3")->trigger();
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(window_->height(), height);
+}
+
 } // namespace orvane::test

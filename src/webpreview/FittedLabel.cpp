@@ -1,4 +1,4 @@
-#include "webpreview/HintPanel.h"
+#include "webpreview/FittedLabel.h"
 
 #include "webpreview/FittedText.h"
 
@@ -6,12 +6,12 @@
 
 namespace orvane {
 
-QSize HintPanel::minimumSizeHint() const
+QSize FittedLabel::minimumSizeHint() const
 {
     return {0, QLabel::minimumSizeHint().height()};
 }
 
-void HintPanel::paintEvent(QPaintEvent*)
+void FittedLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));

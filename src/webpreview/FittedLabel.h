@@ -4,9 +4,9 @@
 
 namespace orvane {
 
-// A status bar hint that takes the room the other panels leave, which a broad font can make too
-// little: the text is then squeezed to fit rather than cut off.
-class HintPanel : public QLabel {
+// A line of text given less room than a broad font needs, as the status bar hint that takes what
+// the other panels leave: the text is then squeezed to fit rather than cut off.
+class FittedLabel : public QLabel {
 public:
     using QLabel::QLabel;
     QSize minimumSizeHint() const override;
