@@ -515,6 +515,12 @@ SCHEMES = {
               "8C3CD2 D23CCD D23C82 D2413C DDA96E E9C79F 6EA2DD 9FC2E9").split(),
 }
 WEB_SAFE_CELLS = {100: "66CCCC", 147: "CC0099", 160: "CC66CC"}
+# The start colour and its scheme as a deuteranope sees them, by the model of Machado, Oliveira
+# and Fernandes (2009) at full severity: the current colour, then the sixteen swatches.
+DEUTERANOPIA = {
+    "3323E7": ("0044E4", ("0044E4 0066E3 6D8DD3 8D8771 998816 C3AF26 F7DE3A E1CA3E "
+                          "D8C349 CFC59A ABBBE8 0070E5 006BEA 6E9AF1 FDE564 FFED96").split()),
+}
 
 
 class Expected:
@@ -527,3 +533,7 @@ class Expected:
 
     def web_safe(self, cell):
         return WEB_SAFE_CELLS[cell]
+
+    def seen_by_deuteranope(self, colour):
+        """The current colour and its scheme as a deuteranope sees them."""
+        return DEUTERANOPIA[colour]

@@ -391,6 +391,34 @@ def web_page_export(case):
     program.exit_with_ctrl_q()
 
 
+def colour_vision_simulation(case):
+    """View > Simulate Colour Vision from the keyboard: Deuteranopia draws the swatches as that
+    viewer sees them and says so in the title while Ctrl+C still copies the real colour; Normal
+    Vision brings back the real drawing and title."""
+    desktop, program = case.desktop, case.program
+    case.prepare_settings(record.quiet_start())
+    layout = case.start()
+
+    def choose(item_key, title):
+        program.focus_main()
+        desktop.key("alt+v", "v", item_key)
+        wait_for(f"the title to read {title!r}", lambda: dict(program.visible_windows()),
+                 lambda windows: windows.get(program.main_window) == title)
+
+    # Qt appends the program's name to a title that does not end with it.
+    choose("d", "Orvane (simulating deuteranopia) \u2014 Orvane")
+    desktop.rest_pointer()
+    layout.expect_colours(*case.expected.seen_by_deuteranope(START_COLOUR))
+    desktop.hold_selection("clipboard")
+    program.focus_main()
+    desktop.key("ctrl+c")
+    desktop.expect_selection("clipboard", START_COLOUR)
+
+    choose("n", "Orvane")
+    case.expect_colour_shown(layout, START_COLOUR)
+    program.exit_with_ctrl_q()
+
+
 CASES = {
     "first_run": first_run,
     "value_entry_swatches_undo_redo": value_entry_swatches_undo_redo,
@@ -400,6 +428,7 @@ CASES = {
     "screen_picker_device_pixels": screen_picker_device_pixels,
     "screen_picker_two_screens": screen_picker_two_screens,
     "web_page_export": web_page_export,
+    "colour_vision_simulation": colour_vision_simulation,
 }
 
 
