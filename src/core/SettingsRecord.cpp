@@ -1,9 +1,9 @@
 #include "core/SettingsRecord.h"
 
 #include "core/AtomicFile.h"
+#include "core/RegularFile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <limits>
 #include <string_view>
 #include <system_error>
@@ -58,31 +58,6 @@ template <typename Int> Int getLittleEndian(std::span<const std::uint8_t> bytes,
     return static_cast<Int>(bits);
 }
 
-// Reads at most limit bytes of a file; nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path,
-                                                  std::size_t limit)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // Read through the stream, not through its buffer, so that a failing read marks the stream
-    // bad instead of passing for the end of the file.
-    std::vector<std::uint8_t> bytes;
-    char chunk[4096];
-    while (bytes.size() < limit) {
-        in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, limit - bytes.size())));
-        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-        if (!in)
-            break;
-    }
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 SettingsRecord encodeRecord(const AppState& state)
@@ -105,7 +80,10 @@ void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state)
 
 std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::path& path)
 {
-    return readFile(path, kRecordSize);
+    const std::optional<RegularFile> file = RegularFile::open(path);
+    if (!file)
+        return std::nullopt;
+    return file->readUpTo(kRecordSize);
 }
 
 bool LoadSettings(const std::filesystem::path& path, AppState& state)
@@ -122,8 +100,9 @@ bool SaveSettings(const std::filesystem::path& path, const AppState& state)
     std::vector<std::uint8_t> bytes;
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
+        const std::optional<RegularFile> file = RegularFile::open(path);
         std::optional<std::vector<std::uint8_t>> old =
-            readFile(path, std::numeric_limits<std::size_t>::max());
+            file ? file->readUpTo(std::numeric_limits<std::size_t>::max()) : std::nullopt;
         if (!old)
             return false; // keeping what lies past the record needs the old file
         bytes = std::move(*old);

@@ -22,7 +22,8 @@ SettingsRecord encodeRecord(const AppState& state);
 // its previous value. Bytes past the record are ignored.
 void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state);
 
-// The bytes of a settings or scheme file; nothing when it cannot be opened or read.
+// The first kRecordSize bytes of a settings or scheme file; nothing when it is not a regular
+// file or cannot be opened or read.
 std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::path& path);
 // Reads a settings or scheme file into the state. Returns false, leaving the state exactly as
 // it was, when the file cannot be opened or read.

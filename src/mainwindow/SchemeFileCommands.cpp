@@ -57,8 +57,11 @@ void SchemeFileCommands::save()
 void SchemeFileCommands::openStartupFile()
 {
     const std::filesystem::path path = state_.StartupFile;
+    // A path that names nothing, or a folder, is passed over in silence; anything else that
+    // exists is opened, and reported when it is not a readable file.
     std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+    if (path.empty() || !std::filesystem::exists(path, error) ||
+        std::filesystem::is_directory(path, error))
         return;
     if (!load(path))
         reportUnreadable(path);

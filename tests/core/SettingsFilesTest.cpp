@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include <set>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -205,15 +207,22 @@ TEST_F(SettingsFilesTest, RecordShortFileLeavesTheMissingFieldsAlone)
     }
 }
 
-// Failed loads leave the state alone. A save needs the old file to keep what lies past the record.
+// Failed loads leave the state alone, and nothing but a regular file is read: not a FIFO, even
+// one holding a whole record, nor a device.
 TEST_F(SettingsFilesTest, RecordUnreadableFilesFailCleanly)
 {
     fs::create_directory(dir / "taken.cfg");
-    for (const fs::path& path : {dir / "missing.cfg", dir / "taken.cfg"}) {
+    ::mkfifo((dir / "fifo.cfg").c_str(), 0600);
+    const int writer = ::open((dir / "fifo.cfg").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_EQ(::write(writer, recordOf(distinctState(0)).data(), kRecordSize),
+              ssize_t{kRecordSize});
+    fs::create_symlink("/dev/zero", dir / "zero.cfg");
+    for (const char* name : {"missing.cfg", "taken.cfg", "fifo.cfg", "zero.cfg"}) {
         AppState loaded = distinctState(1);
-        EXPECT_FALSE(LoadSettings(path, loaded));
+        EXPECT_FALSE(LoadSettings(dir / name, loaded)) << name;
         EXPECT_EQ(recordOf(loaded), recordOf(distinctState(1)));
     }
+    ::close(writer);
     EXPECT_FALSE(SaveSettings(dir / "taken.cfg", distinctState(0)));
     EXPECT_TRUE(fs::is_empty(dir / "taken.cfg"));
 }

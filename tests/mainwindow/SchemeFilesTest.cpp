@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <random>
+#include <sys/stat.h>
 
 namespace orvane::test {
 
@@ -60,13 +61,15 @@ TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
     for (const int size : {0, 1, 85, 86, 10000})
         files.emplace_back(std::to_string(size), Bytes(noise.begin(), noise.begin() + size));
     // A path that cannot be read is reported by name, but one named on the command line is
-    // passed over in silence unless it exists. "failing" stands for a file on a failing disk:
-    // every read of it fails, even for root. It is this process's memory file, whose start lies
-    // where nothing is mapped.
-    for (const char* name : {"folder", "failing", "missing"})
+    // passed over in silence unless it exists and is no folder. "failing" stands for a file on a
+    // failing disk: every read of it fails, even for root. It is this process's memory file,
+    // whose start lies where nothing is mapped. A FIFO or a device is no file to read.
+    for (const char* name : {"folder", "failing", "missing", "fifo", "zero"})
         files.emplace_back(name, std::nullopt);
     fs::create_directory(programDir_ / "folder.vrx");
     fs::create_symlink("/proc/self/mem", programDir_ / "failing.vrx");
+    ::mkfifo((programDir_ / "fifo.vrx").c_str(), 0600);
+    fs::create_symlink("/dev/zero", programDir_ / "zero.vrx");
 
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
@@ -98,7 +101,7 @@ TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
                 EXPECT_TRUE(!isOpen(window) ||
                             window->screen()->availableGeometry().contains(window->pos()));
             }
-            const bool reported = !bytes && (fromMenu || name == "failing");
+            const bool reported = !bytes && (fromMenu || (name != "folder" && name != "missing"));
             ASSERT_EQ(messages_.shown.size(), reported ? 1u : 0u) << fromMenu;
             EXPECT_TRUE(!reported ||
                         messages_.shown[0].text.contains(QString::fromStdString(path.string())));
