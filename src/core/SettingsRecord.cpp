@@ -1,12 +1,9 @@
 #include "core/SettingsRecord.h"
 
-#include "core/AtomicFile.h"
 #include "core/RegularFile.h"
 
-#include <algorithm>
-#include <limits>
+#include <exception>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace orvane {
@@ -95,24 +92,16 @@ bool LoadSettings(const std::filesystem::path& path, AppState& state)
     return true;
 }
 
-bool SaveSettings(const std::filesystem::path& path, const AppState& state)
+WriteResult SaveSettings(const std::filesystem::path& path, const AppState& state)
 {
-    std::vector<std::uint8_t> bytes;
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        const std::optional<RegularFile> file = RegularFile::open(path);
-        std::optional<std::vector<std::uint8_t>> old =
-            file ? file->readUpTo(std::numeric_limits<std::size_t>::max()) : std::nullopt;
-        if (!old)
-            return false; // keeping what lies past the record needs the old file
-        bytes = std::move(*old);
+    try {
+        const SettingsRecord record = encodeRecord(state);
+        return writeFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(record.data()), record.size()),
+            OldTail::Keep);
+    } catch (const std::exception&) {
+        return WriteResult::Failed; // out of memory copying the state
     }
-    if (bytes.size() < kRecordSize)
-        bytes.resize(kRecordSize);
-    const SettingsRecord record = encodeRecord(state);
-    std::copy(record.begin(), record.end(), bytes.begin());
-    return writeFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace orvane

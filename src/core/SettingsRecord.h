@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/AtomicFile.h"
 
 #include <array>
 #include <cstddef>
@@ -28,9 +29,9 @@ std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::p
 // Reads a settings or scheme file into the state. Returns false, leaving the state exactly as
 // it was, when the file cannot be opened or read.
 bool LoadSettings(const std::filesystem::path& path, AppState& state);
-// Writes the record to a new file beside path and renames it over path, so a failed write never
-// leaves a torn file. Bytes after the record in an existing longer file are kept. Returns false
-// when the file could not be written; the old file is then untouched.
-bool SaveSettings(const std::filesystem::path& path, const AppState& state);
+// Writes the record with writeFileAtomically, so a failed write never leaves a torn file. Bytes
+// after the record in an existing longer file are kept. Unless Written, the old file is
+// untouched.
+WriteResult SaveSettings(const std::filesystem::path& path, const AppState& state);
 
 } // namespace orvane

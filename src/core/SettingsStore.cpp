@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/AtomicFile.h"
 #include "core/SettingsRecord.h"
 
 #include <system_error>
@@ -37,11 +38,9 @@ SettingsStore::LoadResult SettingsStore::load(AppState& state) const
 
 std::optional<std::filesystem::path> SettingsStore::save(const AppState& state) const
 {
-    if (SaveSettings(programFile(), state))
+    if (SaveSettings(programFile(), state) == WriteResult::Written)
         return programFile();
-    std::error_code error;
-    std::filesystem::create_directories(userConfigDir_, error);
-    if (SaveSettings(userFile(), state))
+    if (createFolders(userConfigDir_) && SaveSettings(userFile(), state) == WriteResult::Written)
         return userFile();
     return std::nullopt;
 }

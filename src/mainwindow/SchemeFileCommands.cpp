@@ -48,7 +48,12 @@ void SchemeFileCommands::save()
     if (!dialog.VBGetSaveFileName(path))
         return;
     emit aboutToSave();
-    if (!SaveSettings(path, state_)) {
+    const WriteResult result = SaveSettings(path, state_);
+    if (result == WriteResult::NotARegularFile) {
+        messages_.warning(owner_, owner_->windowTitle(),
+                          tr("The scheme could not be saved to %1: it is not a regular file.")
+                              .arg(pathToQString(path)));
+    } else if (result == WriteResult::Failed) {
         messages_.warning(owner_, owner_->windowTitle(),
                           tr("The scheme could not be saved to %1.").arg(pathToQString(path)));
     }

@@ -79,51 +79,62 @@ TEST_F(SettingsFilesTest, AtomicWriteReplacesTheWholeContentKeepingPermissionsAn
     // No file is ever created without its owner's write bit, so 0440 cannot come by chance.
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
     fs::permissions(dir / "old.txt", readOnly, fs::perm_options::replace);
-    ASSERT_TRUE(writeFileAtomically(dir / "old.txt", "a\0b\r\n\xFF"s));
+    ASSERT_EQ(writeFileAtomically(dir / "old.txt", "a\0b\r\n\xFF"s), WriteResult::Written);
     EXPECT_EQ(read("old.txt"), "a\0b\r\n\xFF"s);
     EXPECT_EQ(fs::status(dir / "old.txt").permissions(), readOnly);
+    // A new file gets what the umask leaves of read and write for all.
+    const mode_t umask = ::umask(027);
+    ASSERT_EQ(writeFileAtomically(dir / "new.txt", ""), WriteResult::Written);
+    ::umask(umask);
+    EXPECT_EQ(fs::status(dir / "new.txt").permissions(), fs::perms(0640));
+    fs::remove(dir / "new.txt");
 
     // Writing through a link changes the file it names and keeps the link.
     fs::create_symlink("old.txt", dir / "link.cfg");
-    ASSERT_TRUE(writeFileAtomically(dir / "link.cfg", ""));
+    ASSERT_EQ(writeFileAtomically(dir / "link.cfg", ""), WriteResult::Written);
     EXPECT_TRUE(fs::is_symlink(dir / "link.cfg"));
     EXPECT_EQ(fs::file_size(dir / "old.txt"), 0u);
     EXPECT_EQ(names(), (Names{"link.cfg", "old.txt"}));
 }
 
-TEST_F(SettingsFilesTest, AtomicWriteFailuresLeaveTheTargetAndNoTemporary)
+// Nothing is written where writing fails or the target is no regular file, nor through a link
+// to one; every file there, even one named like a temporary, is left as it was.
+TEST_F(SettingsFilesTest, AtomicWriteFailuresAndRefusalsTouchNoFile)
 {
     write("plain", "keep"); // nothing can be created below a regular file, even by root
     fs::create_directory(dir / "folder");
-    for (const fs::path& path :
-         {dir / "plain" / "out", dir / "missing" / "out", dir / "folder", fs::path()})
-        EXPECT_FALSE(writeFileAtomically(path, "data")) << path;
+    ::mkfifo((dir / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", dir / "link");
+    const Names expected = {
+        ".orvane-abcdefghij.tmp", "data.cfg~", "fifo", "folder", "link", "plain"};
+    write(".orvane-abcdefghij.tmp", "someone's");
+    write("data.cfg~", "someone's");
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(dir / ".orvane-abcdefghij.tmp", longAgo);
+    using enum WriteResult;
+    const std::pair<fs::path, WriteResult> cases[] = {
+        {dir / "plain" / "out", Failed},
+        {dir / "missing" / "out", Failed},
+        {fs::path(), Failed},
+        {dir / "folder", NotARegularFile},
+        {dir / "fifo", NotARegularFile},
+        {dir / "link", NotARegularFile},
+    };
+    for (const auto& [path, result] : cases) {
+        EXPECT_EQ(writeFileAtomically(path, "data"), result) << path;
+        EXPECT_EQ(SaveSettings(path, AppState{}), result) << path;
+    }
     {
         const FileSizeLimit limit(64);
-        EXPECT_FALSE(writeFileAtomically(dir / "plain", std::string(1000, 'n')));
-        EXPECT_TRUE(writeFileAtomically(dir / "small", std::string(64, 's'))); // within the cap
+        EXPECT_EQ(writeFileAtomically(dir / "plain", std::string(1000, 'n')), Failed);
+        EXPECT_EQ(writeFileAtomically(dir / "small", std::string(64, 's')), Written);
     }
     EXPECT_EQ(read("plain"), "keep");
-    EXPECT_EQ(names(), (Names{"folder", "plain", "small"}));
-}
-
-// Neighbours with temporary-like names belong to someone and survive; only the writer's own
-// leftovers from a killed write are cleared, and only once stale.
-TEST_F(SettingsFilesTest, AtomicWriteOnlyStaleLeftoversOfAKilledWriteAreCleared)
-{
-    const Names neighbours = {"data.cfg",        "data.cfg.new",
-                              "data.cfg~",       ".orvane-0000000000.tmp",
-                              ".orvane-abc.tmp", ".orvane-klmnopqrst.tmp"};
-    for (const std::string& name : neighbours)
-        write(name, "mine: " + name);
-    write(".orvane-abcdefghij.tmp", "half a record");
-    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::minutes(5);
-    fs::last_write_time(dir / ".orvane-abcdefghij.tmp", longAgo);
-    fs::last_write_time(dir / ".orvane-abc.tmp", longAgo); // not a name the writer makes
-    ASSERT_TRUE(writeFileAtomically(dir / "data.cfg", "new"));
-    EXPECT_EQ(read("data.cfg"), "new");
-    EXPECT_EQ(names(), neighbours);
-    EXPECT_EQ(read(".orvane-0000000000.tmp"), "mine: .orvane-0000000000.tmp");
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo") && fs::is_symlink(dir / "link"));
+    EXPECT_EQ(read(".orvane-abcdefghij.tmp"), "someone's");
+    EXPECT_EQ(fs::last_write_time(dir / ".orvane-abcdefghij.tmp"), longAgo);
+    fs::remove(dir / "small");
+    EXPECT_EQ(names(), expected);
 }
 
 std::string recordOf(const AppState& state)
@@ -164,7 +175,7 @@ TEST_F(SettingsFilesTest, RecordDefaultsWriteTheKnownBytes)
         0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x64, 0x00, 0x64, 0x00,
         0x64, 0x00, 0x64, 0x00, 0xF4, 0x01, 0xF4, 0x01, 0x64, 0x00, 0x64, 0x00, 0xFF, 0xFF, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x00, 0x33, 0x23, 0xE7, 0x00, 0xFF, 0xFF};
-    ASSERT_TRUE(SaveSettings(dir / "myset.cfg", state));
+    ASSERT_EQ(SaveSettings(dir / "myset.cfg", state), WriteResult::Written);
     EXPECT_EQ(read("myset.cfg"), std::string(std::begin(expected), std::end(expected)));
 }
 
@@ -177,7 +188,7 @@ TEST_F(SettingsFilesTest, RecordSaveAndLoadKeepEveryFieldBitForBit)
     const AppState saved = distinctState(0);
     for (const std::string& tail : {""s, longer.substr(kRecordSize)}) {
         const fs::path path = dir / (tail.empty() ? "new.vrx" : "long.vrx");
-        ASSERT_TRUE(SaveSettings(path, saved));
+        ASSERT_EQ(SaveSettings(path, saved), WriteResult::Written);
         EXPECT_EQ(read(path), recordOf(saved) + tail);
 
         AppState loaded = distinctState(3);
@@ -223,8 +234,6 @@ TEST_F(SettingsFilesTest, RecordUnreadableFilesFailCleanly)
         EXPECT_EQ(recordOf(loaded), recordOf(distinctState(1)));
     }
     ::close(writer);
-    EXPECT_FALSE(SaveSettings(dir / "taken.cfg", distinctState(0)));
-    EXPECT_TRUE(fs::is_empty(dir / "taken.cfg"));
 }
 
 AppState withScheme(ColorValue colour)
@@ -252,7 +261,7 @@ TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
     EXPECT_EQ(store.save(withScheme(0x111111)), store.programFile());
     EXPECT_FALSE(fs::exists(dir / "user"));
     fs::create_directories(dir / "user");
-    ASSERT_TRUE(SaveSettings(store.userFile(), withScheme(0x222222)));
+    ASSERT_EQ(SaveSettings(store.userFile(), withScheme(0x222222)), WriteResult::Written);
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x111111}));
     fs::remove(store.programFile());
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x222222}));

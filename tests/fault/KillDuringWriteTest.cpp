@@ -42,7 +42,8 @@ std::string faultRecord(int which)
         decodeRecord(record, states[which]);
     }
     for (int next = 0;; next = 1 - next) {
-        if (!SaveSettings(target, states[next]) || ::write(report, "s", 1) != 1)
+        if (SaveSettings(target, states[next]) != WriteResult::Written ||
+            ::write(report, "s", 1) != 1)
             ::_exit(1);
     }
 }

@@ -38,16 +38,22 @@ TEST_F(MainWindowTest, CancelledOrFailedSavesChangeNothing)
     action("Toolbar1_2")->trigger();
     EXPECT_EQ(state_.UndoPos, 1);
     EXPECT_TRUE(messages_.shown.empty());
-    // Paths that cannot be written, even by root: one runs through a regular file, the other is
-    // a file whose reads fail, and saving reads an existing file first to keep what follows
-    // the record.
+    // Paths that cannot be written, even by root: one runs through a regular file, the other
+    // names this process's memory file, in a folder where nothing can be created. A link to a
+    // FIFO is refused as no regular file.
     std::ofstream(programDir_ / "blocker") << "x";
     fs::create_symlink("/proc/self/mem", programDir_ / "failing.vrx");
-    for (const fs::path& path : {programDir_ / "blocker" / "new.vrx", programDir_ / "failing.vrx"})
-        runDialog("Save_Scheme", path);
-    ASSERT_EQ(messages_.shown.size(), 2u);
+    ::mkfifo((programDir_ / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", programDir_ / "fifo.vrx");
+    for (const char* name : {"blocker/new.vrx", "failing.vrx", "fifo.vrx"})
+        runDialog("Save_Scheme", programDir_ / name);
+    ASSERT_EQ(messages_.shown.size(), 3u);
     EXPECT_TRUE(messages_.shown[0].text.contains("new.vrx"));
     EXPECT_TRUE(messages_.shown[1].text.contains("failing.vrx"));
+    EXPECT_EQ(messages_.shown[2].text,
+              QStringLiteral("The scheme could not be saved to %1: it is not a regular file.")
+                  .arg(QString::fromStdString((programDir_ / "fifo.vrx").string())));
+    EXPECT_TRUE(fs::is_fifo(programDir_ / "fifo"));
 }
 
 TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
