@@ -252,4 +252,9 @@ bool createFolders(const std::filesystem::path& folder)
     }
 }
 
+bool canCreateFilesIn(const std::filesystem::path& folder)
+{
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 } // namespace orvane

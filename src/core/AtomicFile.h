@@ -26,4 +26,7 @@ WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_v
 // survive a power loss. True when folder exists afterwards.
 bool createFolders(const std::filesystem::path& folder);
 
+// Whether this process may create files in folder.
+bool canCreateFilesIn(const std::filesystem::path& folder);
+
 } // namespace orvane

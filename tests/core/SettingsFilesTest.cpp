@@ -252,7 +252,8 @@ std::pair<Result, ColorValue> load(const SettingsStore& store)
 }
 
 // Saves go beside the program, else to a user folder created for them; loads prefer the
-// program folder's file and pass over a folder in its place.
+// program folder's file, unless that folder cannot be written, and pass over a folder in its
+// place.
 TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
 {
     fs::create_directories(dir / "program");
@@ -260,8 +261,12 @@ TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
     EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
     EXPECT_EQ(store.save(withScheme(0x111111)), store.programFile());
     EXPECT_FALSE(fs::exists(dir / "user"));
-    fs::create_directories(dir / "user");
-    ASSERT_EQ(SaveSettings(store.userFile(), withScheme(0x222222)), WriteResult::Written);
+    // An installed copy reads the program folder's file only while the user has none of its own.
+    const SettingsStore installed(dir / "program", dir / "user",
+                                  SettingsStore::ProgramFolder::ReadOnly);
+    EXPECT_EQ(load(installed), std::pair(Result::Loaded, ColorValue{0x111111}));
+    EXPECT_EQ(installed.save(withScheme(0x222222)), store.userFile());
+    EXPECT_EQ(load(installed), std::pair(Result::Loaded, ColorValue{0x222222}));
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x111111}));
     fs::remove(store.programFile());
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x222222}));
@@ -270,6 +275,12 @@ TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
     fs::remove(store.userFile());
     fs::create_directory(store.userFile());
     EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
+    fs::remove(store.programFile());
+    ::mkfifo(store.programFile().c_str(), 0600);
+    EXPECT_EQ(load(store), std::pair(Result::Unreadable, ColorValue{1}));
+    fs::remove(store.userFile()); // the FIFO is refused, so the settings go to the user folder
+    EXPECT_EQ(store.save(withScheme(0x444444)), store.userFile());
+    EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x444444}));
 
     write("afile", "nothing can be created below a file, even by root");
     const SettingsStore fallback(dir / "afile" / "sub", dir / "config" / "orvane");
