@@ -1,129 +1,260 @@
 #include "core/AtomicFile.h"
 
+#include "core/RegularFile.h"
+
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <chrono>
 #include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace orvane {
 
 namespace {
 
-// Where the bytes really belong: the file a symbolic link names rather than the link itself,
-// since renaming over a link would replace the link with a plain file.
-std::filesystem::path resolveTarget(const std::filesystem::path& path)
+// Closes the descriptor it owns when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // close can report a deferred write error, so its result counts.
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_;
+};
+
+// The file a chain of symbolic links ends at; nothing for a loop.
+std::optional<std::filesystem::path> resolveLinks(std::filesystem::path path)
 {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error))
-        return path;
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
-    return error ? path : resolved;
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code notALink;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, notALink);
+        if (notALink)
+            return path;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return std::nullopt;
 }
 
-// Creates a new file of an unused name in folder and returns its descriptor, or -1. The name
-// is short and fixed in length so that a target name near the length limit still works, and
-// O_EXCL guarantees that nothing already there is opened or overwritten.
-constexpr std::string_view kTemporaryPrefix = ".orvane-";
-constexpr std::string_view kTemporarySuffix = ".tmp";
-constexpr std::size_t kTemporaryRandomLength = 10;
-
-bool isTemporaryName(std::string_view name)
+// 0666 less the umask, which Linux reports in /proc; elsewhere it can only be read by setting
+// it, briefly.
+mode_t newFileMode()
 {
-    return name.size() ==
-               kTemporaryPrefix.size() + kTemporaryRandomLength + kTemporarySuffix.size() &&
-           name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("Umask:"))
+            return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
 }
 
-int createTemporary(const std::filesystem::path& folder, std::filesystem::path& temporary)
+// Tries fresh names of the form .orvane-XXXXXXXXXX.tmp until attempt succeeds with one, or
+// fails for a reason other than the name being taken; the name it succeeded with, else empty.
+std::string withTemporaryName(const std::function<bool(const std::string&)>& attempt)
 {
     static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::random_device seed;
     std::mt19937 random(seed());
     std::uniform_int_distribution<std::size_t> pick(0, sizeof kDigits - 2);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name(kTemporaryPrefix);
-        for (std::size_t i = 0; i < kTemporaryRandomLength; ++i)
+    for (int tries = 0; tries < 100; ++tries) {
+        std::string name = ".orvane-";
+        for (int i = 0; i < 10; ++i)
             name += kDigits[pick(random)];
-        name += kTemporarySuffix;
-        temporary = folder / name;
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        name += ".tmp";
+        if (attempt(name))
+            return name;
+        if (errno != EEXIST)
+            break;
     }
-    return -1;
+    return {};
 }
 
-bool writeAll(int fd, std::string_view bytes)
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno != EINTR)
             return false;
+        if (written > 0) {
+            data += written;
+            size -= static_cast<std::size_t>(written);
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
 
-// Fills the open temporary and closes it; true when every step succeeded.
-bool fillTemporary(int fd, const std::filesystem::path& target, std::string_view bytes)
+// What goes into the new file: its permission bits, the bytes and the old file's tail.
+struct Content {
+    mode_t mode;
+    std::string_view bytes;
+    const RegularFile* old;
+
+    // Writes everything to fd and syncs it; true when every step succeeded.
+    bool fill(int fd) const
+    {
+        if (::fchmod(fd, mode) != 0 ||
+            !writeAll(fd, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
+            return false;
+        std::array<std::uint8_t, 64 * 1024> chunk;
+        // Copies up to the old size only, so a file that keeps growing cannot hold the save.
+        for (std::uint64_t offset = bytes.size(); old && offset < old->size();) {
+            const std::size_t wanted = std::min<std::uint64_t>(chunk.size(), old->size() - offset);
+            const std::optional<std::size_t> count =
+                old->readAt(offset, std::span(chunk).first(wanted));
+            if (!count)
+                return false;
+            if (*count == 0)
+                break; // the old file shrank meanwhile
+            if (!writeAll(fd, chunk.data(), *count))
+                return false;
+            offset += *count;
+        }
+        return ::fsync(fd) == 0;
+    }
+};
+
+enum class Placed { Yes, No, Unsupported };
+
+// Writes the content to an unnamed file and links it in: straight under the target's name when
+// there is no target, else under a temporary name that is then renamed over the target.
+Placed placeUnnamed(int folder, const std::string& name, bool replace, const Content& content)
 {
-    bool ok = true;
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0)
-        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    // close can report a deferred write error, so its result counts too.
-    return ::close(fd) == 0 && ok;
+    Descriptor fd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return Placed::Unsupported;
+    if (!content.fill(fd.get()))
+        return Placed::No;
+    // Linking needs /proc; without it the named way is taken.
+    const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
+    const auto linkAs = [&](const std::string& as) {
+        return ::linkat(AT_FDCWD, self.c_str(), folder, as.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    };
+    if (!replace && linkAs(name))
+        return Placed::Yes;
+    if (!replace && errno != EEXIST)
+        return errno == ENOENT ? Placed::Unsupported : Placed::No;
+    const std::string temporary = withTemporaryName(linkAs);
+    if (temporary.empty())
+        return errno == ENOENT ? Placed::Unsupported : Placed::No;
+    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0)
+        return Placed::Yes;
+    ::unlinkat(folder, temporary.c_str(), 0);
+    return Placed::No;
 }
 
-// A write killed between creating its temporary and renaming it leaves the temporary behind.
-// Such leftovers are cleared before the next write into the same folder; a young one may
-// belong to a write still under way in another copy of the program, so it is left alone.
-void removeStaleTemporaries(const std::filesystem::path& folder)
+// Writes the content to a new file of a temporary name, created 0600 so that no one else reads
+// it half-written, and renames it over the target. The temporary is removed on failure.
+bool placeNamed(int folder, const std::string& name, const Content& content)
 {
-    constexpr auto kStaleAfter = std::chrono::minutes(1);
-    std::error_code error;
-    const auto now = std::filesystem::file_time_type::clock::now();
-    for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
-         entry.increment(error)) {
-        const std::string name = entry->path().filename().string();
-        if (!isTemporaryName(name) || !entry->is_regular_file(error))
-            continue;
-        const auto written = entry->last_write_time(error);
-        if (!error && now - written > kStaleAfter)
-            std::filesystem::remove(entry->path(), error);
-        error.clear();
-    }
+    int created = -1;
+    const std::string temporary = withTemporaryName([&](const std::string& candidate) {
+        created =
+            ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        return created >= 0;
+    });
+    Descriptor fd(created);
+    if (temporary.empty())
+        return false;
+    if (content.fill(fd.get()) && fd.close() &&
+        ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0)
+        return true;
+    ::unlinkat(folder, temporary.c_str(), 0);
+    return false;
+}
+
+// A new name lasts a power loss only once the folder holding it is synced. Some file systems
+// cannot sync a folder and say so with EINVAL; they keep names by other means.
+bool syncFolder(int folder)
+{
+    return ::fsync(folder) == 0 || errno == EINVAL;
+}
+
+WriteResult writeFile(const std::filesystem::path& path, std::string_view bytes, OldTail tail)
+{
+    const std::optional<std::filesystem::path> target = resolveLinks(path);
+    if (!target)
+        return WriteResult::Failed;
+    const std::filesystem::path parent = target->parent_path();
+    const Descriptor folder(
+        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const std::string name = target->filename().string();
+    if (folder.get() < 0 || name.empty())
+        return WriteResult::Failed;
+    struct stat old {};
+    const bool exists = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        return WriteResult::Failed;
+    if (exists && !S_ISREG(old.st_mode))
+        return WriteResult::NotARegularFile;
+    const bool keep = exists && tail == OldTail::Keep;
+    const std::optional<RegularFile> oldFile =
+        keep ? RegularFile::open(*target) : std::optional<RegularFile>();
+    if (keep && !oldFile)
+        return WriteResult::Failed; // keeping what lies past the new bytes needs the old file
+    const Content content{exists ? old.st_mode & 07777 : newFileMode(), bytes,
+                          oldFile ? &*oldFile : nullptr};
+    Placed placed = placeUnnamed(folder.get(), name, exists, content);
+    if (placed == Placed::Unsupported)
+        placed = placeNamed(folder.get(), name, content) ? Placed::Yes : Placed::No;
+    return placed == Placed::Yes && syncFolder(folder.get()) ? WriteResult::Written
+                                                             : WriteResult::Failed;
 }
 
 } // namespace
 
-bool writeFileAtomically(const std::filesystem::path& path, std::string_view bytes)
+WriteResult writeFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                                OldTail tail)
 {
     if (path.empty())
-        return false;
+        return WriteResult::Failed;
     try {
-        const std::filesystem::path target = resolveTarget(path);
-        removeStaleTemporaries(target.parent_path().empty() ? "." : target.parent_path());
-        std::filesystem::path temporary;
-        const int fd = createTemporary(target.parent_path(), temporary);
-        if (fd < 0)
-            return false;
-        if (fillTemporary(fd, target, bytes) && ::rename(temporary.c_str(), target.c_str()) == 0)
-            return true;
-        ::unlink(temporary.c_str());
-        return false;
+        return writeFile(path, bytes, tail);
     } catch (const std::exception&) {
         // Out of memory or no random source: nothing was written.
+        return WriteResult::Failed;
+    }
+}
+
+bool createFolders(const std::filesystem::path& folder)
+{
+    try {
+        std::error_code error;
+        if (folder.empty() || std::filesystem::is_directory(folder, error))
+            return !folder.empty();
+        const std::filesystem::path parent = folder.parent_path();
+        if (!parent.empty() && !createFolders(parent))
+            return false;
+        if (::mkdir(folder.c_str(), 0777) != 0)
+            return errno == EEXIST && std::filesystem::is_directory(folder, error);
+        const Descriptor above(
+            ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        return above.get() >= 0 && syncFolder(above.get());
+    } catch (const std::exception&) {
         return false;
     }
+}
+
+bool canCreateFilesIn(const std::filesystem::path& folder)
+{
+    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 } // namespace orvane

@@ -1,12 +1,9 @@
 #include "core/SettingsRecord.h"
 
-#include "core/AtomicFile.h"
+#include "core/RegularFile.h"
 
-#include <algorithm>
-#include <fstream>
-#include <limits>
+#include <exception>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 namespace orvane {
@@ -58,31 +55,6 @@ template <typename Int> Int getLittleEndian(std::span<const std::uint8_t> bytes,
     return static_cast<Int>(bits);
 }
 
-// Reads at most limit bytes of a file; nothing when it cannot be opened or read.
-std::optional<std::vector<std::uint8_t>> readFile(const std::filesystem::path& path,
-                                                  std::size_t limit)
-{
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    // Read through the stream, not through its buffer, so that a failing read marks the stream
-    // bad instead of passing for the end of the file.
-    std::vector<std::uint8_t> bytes;
-    char chunk[4096];
-    while (bytes.size() < limit) {
-        in.read(chunk, static_cast<std::streamsize>(std::min(sizeof chunk, limit - bytes.size())));
-        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
-        if (!in)
-            break;
-    }
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 SettingsRecord encodeRecord(const AppState& state)
@@ -105,7 +77,10 @@ void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state)
 
 std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::path& path)
 {
-    return readFile(path, kRecordSize);
+    const std::optional<RegularFile> file = RegularFile::open(path);
+    if (!file)
+        return std::nullopt;
+    return file->readUpTo(kRecordSize);
 }
 
 bool LoadSettings(const std::filesystem::path& path, AppState& state)
@@ -117,23 +92,16 @@ bool LoadSettings(const std::filesystem::path& path, AppState& state)
     return true;
 }
 
-bool SaveSettings(const std::filesystem::path& path, const AppState& state)
+WriteResult SaveSettings(const std::filesystem::path& path, const AppState& state)
 {
-    std::vector<std::uint8_t> bytes;
-    std::error_code error;
-    if (std::filesystem::exists(path, error)) {
-        std::optional<std::vector<std::uint8_t>> old =
-            readFile(path, std::numeric_limits<std::size_t>::max());
-        if (!old)
-            return false; // keeping what lies past the record needs the old file
-        bytes = std::move(*old);
+    try {
+        const SettingsRecord record = encodeRecord(state);
+        return writeFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(record.data()), record.size()),
+            OldTail::Keep);
+    } catch (const std::exception&) {
+        return WriteResult::Failed; // out of memory copying the state
     }
-    if (bytes.size() < kRecordSize)
-        bytes.resize(kRecordSize);
-    const SettingsRecord record = encodeRecord(state);
-    std::copy(record.begin(), record.end(), bytes.begin());
-    return writeFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AppState.h"
+#include "core/AtomicFile.h"
 
 #include <array>
 #include <cstddef>
@@ -22,14 +23,15 @@ SettingsRecord encodeRecord(const AppState& state);
 // its previous value. Bytes past the record are ignored.
 void decodeRecord(std::span<const std::uint8_t> bytes, AppState& state);
 
-// The bytes of a settings or scheme file; nothing when it cannot be opened or read.
+// The first kRecordSize bytes of a settings or scheme file; nothing when it is not a regular
+// file or cannot be opened or read.
 std::optional<std::vector<std::uint8_t>> readRecordFile(const std::filesystem::path& path);
 // Reads a settings or scheme file into the state. Returns false, leaving the state exactly as
 // it was, when the file cannot be opened or read.
 bool LoadSettings(const std::filesystem::path& path, AppState& state);
-// Writes the record to a new file beside path and renames it over path, so a failed write never
-// leaves a torn file. Bytes after the record in an existing longer file are kept. Returns false
-// when the file could not be written; the old file is then untouched.
-bool SaveSettings(const std::filesystem::path& path, const AppState& state);
+// Writes the record with writeFileAtomically, so a failed write never leaves a torn file. Bytes
+// after the record in an existing longer file are kept. Unless Written, the old file is
+// untouched.
+WriteResult SaveSettings(const std::filesystem::path& path, const AppState& state);
 
 } // namespace orvane

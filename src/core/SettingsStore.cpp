@@ -1,5 +1,6 @@
 #include "core/SettingsStore.h"
 
+#include "core/AtomicFile.h"
 #include "core/SettingsRecord.h"
 
 #include <system_error>
@@ -7,7 +8,16 @@
 namespace orvane {
 
 SettingsStore::SettingsStore(std::filesystem::path programDir, std::filesystem::path userConfigDir)
-    : programDir_(std::move(programDir)), userConfigDir_(std::move(userConfigDir))
+    : SettingsStore(programDir, std::move(userConfigDir),
+                    canCreateFilesIn(programDir) ? ProgramFolder::Writable
+                                                 : ProgramFolder::ReadOnly)
+{
+}
+
+SettingsStore::SettingsStore(std::filesystem::path programDir, std::filesystem::path userConfigDir,
+                             ProgramFolder programFolder)
+    : programDir_(std::move(programDir)), userConfigDir_(std::move(userConfigDir)),
+      programFolder_(programFolder)
 {
 }
 
@@ -23,25 +33,29 @@ std::filesystem::path SettingsStore::userFile() const
 
 SettingsStore::LoadResult SettingsStore::load(AppState& state) const
 {
+    const bool programFirst = programFolder_ == ProgramFolder::Writable;
     std::error_code error;
-    for (const std::filesystem::path& file : {programFile(), userFile()}) {
-        // A folder in the file's place is passed over: the settings go to the user folder at
-        // exit, so that is where the next start must find them.
-        if (std::filesystem::is_directory(file, error))
+    LoadResult result = LoadResult::NoFile;
+    for (const std::filesystem::path& file :
+         {programFirst ? programFile() : userFile(), programFirst ? userFile() : programFile()}) {
+        // A folder in the file's place is passed over, and so is a file that cannot be read,
+        // though that is reported when no other file loads: the settings go to the other folder
+        // at exit, so that is where the next start must find them.
+        if (std::filesystem::is_directory(file, error) || !std::filesystem::exists(file, error))
             continue;
-        if (std::filesystem::exists(file, error))
-            return LoadSettings(file, state) ? LoadResult::Loaded : LoadResult::Unreadable;
+        if (LoadSettings(file, state))
+            return LoadResult::Loaded;
+        result = LoadResult::Unreadable;
     }
-    return LoadResult::NoFile;
+    return result;
 }
 
 std::optional<std::filesystem::path> SettingsStore::save(const AppState& state) const
 {
-    if (SaveSettings(programFile(), state))
+    if (programFolder_ == ProgramFolder::Writable &&
+        SaveSettings(programFile(), state) == WriteResult::Written)
         return programFile();
-    std::error_code error;
-    std::filesystem::create_directories(userConfigDir_, error);
-    if (SaveSettings(userFile(), state))
+    if (createFolders(userConfigDir_) && SaveSettings(userFile(), state) == WriteResult::Written)
         return userFile();
     return std::nullopt;
 }

@@ -1,8 +1,9 @@
 #include "core/TipsFile.h"
 
-#include <fstream>
+#include "core/RegularFile.h"
+
 #include <new>
-#include <system_error>
+#include <optional>
 
 namespace orvane {
 
@@ -24,23 +25,24 @@ std::vector<std::string> parseTips(std::string_view text)
     return tips;
 }
 
-std::vector<std::string> readTipsFile(const std::filesystem::path& path)
+std::vector<std::string> readTipsFile(const std::filesystem::path& path, bool* tooLarge)
 {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error))
+    if (tooLarge)
+        *tooLarge = false;
+    const std::optional<RegularFile> file = RegularFile::open(path);
+    // One byte past the limit tells a file that is too large from one that just fits.
+    const std::optional<std::vector<std::uint8_t>> bytes =
+        file ? file->readUpTo(kTipsFileLimit + 1) : std::nullopt;
+    if (!bytes)
         return {};
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    if (bytes->size() > kTipsFileLimit) {
+        if (tooLarge)
+            *tooLarge = true;
         return {};
-    // A tips file too large to hold shows no tips rather than taking the program down.
+    }
     try {
-        std::string text;
-        char chunk[64 * 1024];
-        while (file.read(chunk, sizeof chunk) || file.gcount() > 0)
-            text.append(chunk, static_cast<std::size_t>(file.gcount()));
-        if (file.bad())
-            return {}; // a file that fails part-way is unreadable, not shorter
-        return parseTips(text);
+        return parseTips(
+            std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
     } catch (const std::bad_alloc&) {
         return {};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,7 +13,11 @@ namespace orvane {
 // lines are tips of their own.
 std::vector<std::string> parseTips(std::string_view text);
 
-// Reads the tips file; an empty list when it is missing, empty or unreadable.
-std::vector<std::string> readTipsFile(const std::filesystem::path& path);
+// The largest tips file read: far more than any set of tips needs, little enough to hold.
+inline constexpr std::size_t kTipsFileLimit = 1024 * 1024;
+
+// Reads the tips file; an empty list when it is missing, empty, not a regular file, unreadable
+// or larger than kTipsFileLimit, which also sets tooLarge when given.
+std::vector<std::string> readTipsFile(const std::filesystem::path& path, bool* tooLarge = nullptr);
 
 } // namespace orvane

@@ -48,7 +48,12 @@ void SchemeFileCommands::save()
     if (!dialog.VBGetSaveFileName(path))
         return;
     emit aboutToSave();
-    if (!SaveSettings(path, state_)) {
+    const WriteResult result = SaveSettings(path, state_);
+    if (result == WriteResult::NotARegularFile) {
+        messages_.warning(owner_, owner_->windowTitle(),
+                          tr("The scheme could not be saved to %1: it is not a regular file.")
+                              .arg(pathToQString(path)));
+    } else if (result == WriteResult::Failed) {
         messages_.warning(owner_, owner_->windowTitle(),
                           tr("The scheme could not be saved to %1.").arg(pathToQString(path)));
     }
@@ -57,8 +62,11 @@ void SchemeFileCommands::save()
 void SchemeFileCommands::openStartupFile()
 {
     const std::filesystem::path path = state_.StartupFile;
+    // A path that names nothing, or a folder, is passed over in silence; anything else that
+    // exists is opened, and reported when it is not a readable file.
     std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+    if (path.empty() || !std::filesystem::exists(path, error) ||
+        std::filesystem::is_directory(path, error))
         return;
     if (!load(path))
         reportUnreadable(path);

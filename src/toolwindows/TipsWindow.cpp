@@ -14,8 +14,10 @@ namespace orvane {
 
 TipsWindow::TipsWindow(AppState& state, const std::filesystem::path& tipsFile,
                        const std::function<double()>& random, QWidget* parent)
-    : QDialog(parent), state_(state), tips_(readTipsFile(tipsFile))
+    : QDialog(parent), state_(state)
 {
+    bool tooLarge = false;
+    tips_ = readTipsFile(tipsFile, &tooLarge);
     setObjectName(QStringLiteral("Tips"));
     setWindowTitle(tr("Quick Tips"));
     setFixedSize(294, 136);
@@ -45,8 +47,11 @@ TipsWindow::TipsWindow(AppState& state, const std::filesystem::path& tipsFile,
     showAtStart_->setChecked(isSet(state_.ShowTipsAtStart));
 
     // Without a tips file the window still opens and says why it has nothing to show.
-    if (tips_.empty())
-        tips_.push_back(tr("No tips are available: tips.txt is missing or empty.").toStdString());
+    if (tips_.empty()) {
+        tips_.push_back((tooLarge ? tr("No tips are available: tips.txt is larger than 1 MB.")
+                                  : tr("No tips are available: tips.txt is missing or empty."))
+                            .toStdString());
+    }
     // Rounded half to even: the first and last tip come up half as often as the others.
     index_ = static_cast<int>(roundHalfEven(random() * static_cast<double>(tips_.size() - 1)));
     showTip();

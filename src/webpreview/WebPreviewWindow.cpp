@@ -219,10 +219,16 @@ void WebPreviewWindow::saveAsWebPage()
     if (!dialog.VBGetSaveFileName(fileName))
         return;
     const std::string page = buildWebPage(webPageColorsFrom(elementColors()));
-    if (!writeFileAtomically(fileName, page))
+    const WriteResult result = writeFileAtomically(fileName, page);
+    if (result == WriteResult::NotARegularFile) {
+        messages_.warning(this, tr("Orvane"),
+                          tr("The web page could not be saved to %1: it is not a regular file.")
+                              .arg(pathToQString(fileName)));
+    } else if (result == WriteResult::Failed) {
         messages_.warning(
             this, tr("Orvane"),
             tr("The web page could not be saved to %1.").arg(pathToQString(fileName)));
+    }
 }
 
 void WebPreviewWindow::drawFor(const SimulatedVision& vision)

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace orvane {
@@ -174,10 +176,20 @@ TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)
     };
     for (const auto& [text, tips] : cases)
         EXPECT_EQ(parseTips(text), tips) << testing::PrintToString(text);
-    // What is no file, or no readable one, gives no tips.
+    // What is no file, or no regular and readable one, gives no tips; so does a file past the
+    // limit, which says so.
     const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    for (const auto& path : {folder, folder / "orvane-absent-tips.txt", std::filesystem::path()})
+    for (const std::filesystem::path& path :
+         {folder, folder / "orvane-absent-tips.txt", std::filesystem::path(), {"/dev/zero"}})
         EXPECT_TRUE(readTipsFile(path).empty()) << path;
+    const std::filesystem::path big = folder / ("orvane-tips-" + std::to_string(::getpid()));
+    for (const std::size_t size : {kTipsFileLimit, kTipsFileLimit + 1}) {
+        std::ofstream(big) << std::string(size, 'x');
+        bool tooLarge = size == kTipsFileLimit;
+        EXPECT_EQ(readTipsFile(big, &tooLarge).size(), size == kTipsFileLimit ? 1u : 0u);
+        EXPECT_EQ(tooLarge, size > kTipsFileLimit);
+    }
+    std::filesystem::remove(big);
 }
 
 // Distinct, recognisable colours: colour(n) for the n-th recording.

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +15,7 @@
 #include <set>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvane {
@@ -77,51 +79,62 @@ TEST_F(SettingsFilesTest, AtomicWriteReplacesTheWholeContentKeepingPermissionsAn
     // No file is ever created without its owner's write bit, so 0440 cannot come by chance.
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
     fs::permissions(dir / "old.txt", readOnly, fs::perm_options::replace);
-    ASSERT_TRUE(writeFileAtomically(dir / "old.txt", "a\0b\r\n\xFF"s));
+    ASSERT_EQ(writeFileAtomically(dir / "old.txt", "a\0b\r\n\xFF"s), WriteResult::Written);
     EXPECT_EQ(read("old.txt"), "a\0b\r\n\xFF"s);
     EXPECT_EQ(fs::status(dir / "old.txt").permissions(), readOnly);
+    // A new file gets what the umask leaves of read and write for all.
+    const mode_t umask = ::umask(027);
+    ASSERT_EQ(writeFileAtomically(dir / "new.txt", ""), WriteResult::Written);
+    ::umask(umask);
+    EXPECT_EQ(fs::status(dir / "new.txt").permissions(), fs::perms(0640));
+    fs::remove(dir / "new.txt");
 
     // Writing through a link changes the file it names and keeps the link.
     fs::create_symlink("old.txt", dir / "link.cfg");
-    ASSERT_TRUE(writeFileAtomically(dir / "link.cfg", ""));
+    ASSERT_EQ(writeFileAtomically(dir / "link.cfg", ""), WriteResult::Written);
     EXPECT_TRUE(fs::is_symlink(dir / "link.cfg"));
     EXPECT_EQ(fs::file_size(dir / "old.txt"), 0u);
     EXPECT_EQ(names(), (Names{"link.cfg", "old.txt"}));
 }
 
-TEST_F(SettingsFilesTest, AtomicWriteFailuresLeaveTheTargetAndNoTemporary)
+// Nothing is written where writing fails or the target is no regular file, nor through a link
+// to one; every file there, even one named like a temporary, is left as it was.
+TEST_F(SettingsFilesTest, AtomicWriteFailuresAndRefusalsTouchNoFile)
 {
     write("plain", "keep"); // nothing can be created below a regular file, even by root
     fs::create_directory(dir / "folder");
-    for (const fs::path& path :
-         {dir / "plain" / "out", dir / "missing" / "out", dir / "folder", fs::path()})
-        EXPECT_FALSE(writeFileAtomically(path, "data")) << path;
+    ::mkfifo((dir / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", dir / "link");
+    const Names expected = {
+        ".orvane-abcdefghij.tmp", "data.cfg~", "fifo", "folder", "link", "plain"};
+    write(".orvane-abcdefghij.tmp", "someone's");
+    write("data.cfg~", "someone's");
+    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(dir / ".orvane-abcdefghij.tmp", longAgo);
+    using enum WriteResult;
+    const std::pair<fs::path, WriteResult> cases[] = {
+        {dir / "plain" / "out", Failed},
+        {dir / "missing" / "out", Failed},
+        {fs::path(), Failed},
+        {dir / "folder", NotARegularFile},
+        {dir / "fifo", NotARegularFile},
+        {dir / "link", NotARegularFile},
+    };
+    for (const auto& [path, result] : cases) {
+        EXPECT_EQ(writeFileAtomically(path, "data"), result) << path;
+        EXPECT_EQ(SaveSettings(path, AppState{}), result) << path;
+    }
     {
         const FileSizeLimit limit(64);
-        EXPECT_FALSE(writeFileAtomically(dir / "plain", std::string(1000, 'n')));
-        EXPECT_TRUE(writeFileAtomically(dir / "small", std::string(64, 's'))); // within the cap
+        EXPECT_EQ(writeFileAtomically(dir / "plain", std::string(1000, 'n')), Failed);
+        EXPECT_EQ(writeFileAtomically(dir / "small", std::string(64, 's')), Written);
     }
     EXPECT_EQ(read("plain"), "keep");
-    EXPECT_EQ(names(), (Names{"folder", "plain", "small"}));
-}
-
-// Neighbours with temporary-like names belong to someone and survive; only the writer's own
-// leftovers from a killed write are cleared, and only once stale.
-TEST_F(SettingsFilesTest, AtomicWriteOnlyStaleLeftoversOfAKilledWriteAreCleared)
-{
-    const Names neighbours = {"data.cfg",        "data.cfg.new",
-                              "data.cfg~",       ".orvane-0000000000.tmp",
-                              ".orvane-abc.tmp", ".orvane-klmnopqrst.tmp"};
-    for (const std::string& name : neighbours)
-        write(name, "mine: " + name);
-    write(".orvane-abcdefghij.tmp", "half a record");
-    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::minutes(5);
-    fs::last_write_time(dir / ".orvane-abcdefghij.tmp", longAgo);
-    fs::last_write_time(dir / ".orvane-abc.tmp", longAgo); // not a name the writer makes
-    ASSERT_TRUE(writeFileAtomically(dir / "data.cfg", "new"));
-    EXPECT_EQ(read("data.cfg"), "new");
-    EXPECT_EQ(names(), neighbours);
-    EXPECT_EQ(read(".orvane-0000000000.tmp"), "mine: .orvane-0000000000.tmp");
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo") && fs::is_symlink(dir / "link"));
+    EXPECT_EQ(read(".orvane-abcdefghij.tmp"), "someone's");
+    EXPECT_EQ(fs::last_write_time(dir / ".orvane-abcdefghij.tmp"), longAgo);
+    fs::remove(dir / "small");
+    EXPECT_EQ(names(), expected);
 }
 
 std::string recordOf(const AppState& state)
@@ -162,7 +175,7 @@ TEST_F(SettingsFilesTest, RecordDefaultsWriteTheKnownBytes)
         0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x64, 0x00, 0x64, 0x00,
         0x64, 0x00, 0x64, 0x00, 0xF4, 0x01, 0xF4, 0x01, 0x64, 0x00, 0x64, 0x00, 0xFF, 0xFF, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x00, 0x33, 0x23, 0xE7, 0x00, 0xFF, 0xFF};
-    ASSERT_TRUE(SaveSettings(dir / "myset.cfg", state));
+    ASSERT_EQ(SaveSettings(dir / "myset.cfg", state), WriteResult::Written);
     EXPECT_EQ(read("myset.cfg"), std::string(std::begin(expected), std::end(expected)));
 }
 
@@ -175,7 +188,7 @@ TEST_F(SettingsFilesTest, RecordSaveAndLoadKeepEveryFieldBitForBit)
     const AppState saved = distinctState(0);
     for (const std::string& tail : {""s, longer.substr(kRecordSize)}) {
         const fs::path path = dir / (tail.empty() ? "new.vrx" : "long.vrx");
-        ASSERT_TRUE(SaveSettings(path, saved));
+        ASSERT_EQ(SaveSettings(path, saved), WriteResult::Written);
         EXPECT_EQ(read(path), recordOf(saved) + tail);
 
         AppState loaded = distinctState(3);
@@ -205,17 +218,22 @@ TEST_F(SettingsFilesTest, RecordShortFileLeavesTheMissingFieldsAlone)
     }
 }
 
-// Failed loads leave the state alone. A save needs the old file to keep what lies past the record.
+// Failed loads leave the state alone, and nothing but a regular file is read: not a FIFO, even
+// one holding a whole record, nor a device.
 TEST_F(SettingsFilesTest, RecordUnreadableFilesFailCleanly)
 {
     fs::create_directory(dir / "taken.cfg");
-    for (const fs::path& path : {dir / "missing.cfg", dir / "taken.cfg"}) {
+    ::mkfifo((dir / "fifo.cfg").c_str(), 0600);
+    const int writer = ::open((dir / "fifo.cfg").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_EQ(::write(writer, recordOf(distinctState(0)).data(), kRecordSize),
+              ssize_t{kRecordSize});
+    fs::create_symlink("/dev/zero", dir / "zero.cfg");
+    for (const char* name : {"missing.cfg", "taken.cfg", "fifo.cfg", "zero.cfg"}) {
         AppState loaded = distinctState(1);
-        EXPECT_FALSE(LoadSettings(path, loaded));
+        EXPECT_FALSE(LoadSettings(dir / name, loaded)) << name;
         EXPECT_EQ(recordOf(loaded), recordOf(distinctState(1)));
     }
-    EXPECT_FALSE(SaveSettings(dir / "taken.cfg", distinctState(0)));
-    EXPECT_TRUE(fs::is_empty(dir / "taken.cfg"));
+    ::close(writer);
 }
 
 AppState withScheme(ColorValue colour)
@@ -234,7 +252,8 @@ std::pair<Result, ColorValue> load(const SettingsStore& store)
 }
 
 // Saves go beside the program, else to a user folder created for them; loads prefer the
-// program folder's file and pass over a folder in its place.
+// program folder's file, unless that folder cannot be written, and pass over a folder in its
+// place.
 TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
 {
     fs::create_directories(dir / "program");
@@ -242,8 +261,12 @@ TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
     EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
     EXPECT_EQ(store.save(withScheme(0x111111)), store.programFile());
     EXPECT_FALSE(fs::exists(dir / "user"));
-    fs::create_directories(dir / "user");
-    ASSERT_TRUE(SaveSettings(store.userFile(), withScheme(0x222222)));
+    // An installed copy reads the program folder's file only while the user has none of its own.
+    const SettingsStore installed(dir / "program", dir / "user",
+                                  SettingsStore::ProgramFolder::ReadOnly);
+    EXPECT_EQ(load(installed), std::pair(Result::Loaded, ColorValue{0x111111}));
+    EXPECT_EQ(installed.save(withScheme(0x222222)), store.userFile());
+    EXPECT_EQ(load(installed), std::pair(Result::Loaded, ColorValue{0x222222}));
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x111111}));
     fs::remove(store.programFile());
     EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x222222}));
@@ -252,6 +275,12 @@ TEST_F(SettingsFilesTest, StorePrefersTheProgramFolderElseTheUserFolder)
     fs::remove(store.userFile());
     fs::create_directory(store.userFile());
     EXPECT_EQ(load(store), std::pair(Result::NoFile, ColorValue{1}));
+    fs::remove(store.programFile());
+    ::mkfifo(store.programFile().c_str(), 0600);
+    EXPECT_EQ(load(store), std::pair(Result::Unreadable, ColorValue{1}));
+    fs::remove(store.userFile()); // the FIFO is refused, so the settings go to the user folder
+    EXPECT_EQ(store.save(withScheme(0x444444)), store.userFile());
+    EXPECT_EQ(load(store), std::pair(Result::Loaded, ColorValue{0x444444}));
 
     write("afile", "nothing can be created below a file, even by root");
     const SettingsStore fallback(dir / "afile" / "sub", dir / "config" / "orvane");

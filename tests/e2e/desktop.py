@@ -41,6 +41,12 @@ _QT_LAYOUT_VARIABLES = (
 )
 
 
+# The calls a traced program is watched for: those that create folders, write files, sync
+# them and put them in place, under their names on every architecture.
+TRACED_CALLS = ("mkdir", "mkdirat", "write", "fsync", "fdatasync", "linkat", "rename",
+                "renameat", "renameat2")
+
+
 class Failure(Exception):
     """A check that did not hold: what was expected and what was seen."""
 
@@ -301,6 +307,7 @@ class Program:
         self.runtime.chmod(0o700)
         self.log_path = Path(work) / "program.log"
         self.process = None
+        self.traced = False
         self.main_window = None
         self.starts = 0
         # Device pixels to a logical one, through QT_SCALE_FACTOR.
@@ -316,7 +323,13 @@ class Program:
     def user_settings_file(self):
         return self.home / ".config" / "orvane" / "myset.cfg"
 
-    def start(self, *arguments):
+    def start(self, *arguments, trace=None):
+        """Starts the program; with trace, under strace, which writes the file-system calls of
+        each thread to trace.PID, every descriptor shown with the path it stands for."""
+        command = [str(self.folder / "orvane"), *arguments]
+        if trace is not None:
+            command = ["strace", "-ff", "-y", "-qq", "-o", str(trace),
+                       "-e", "trace=" + ",".join(TRACED_CALLS), *command]
         env = dict(self.desktop.env)
         env.update({
             "QT_QPA_PLATFORM": "xcb",
@@ -328,15 +341,26 @@ class Program:
             env["QT_SCALE_FACTOR"] = str(self.scale)
         if self.screen_scales:
             env["QT_SCREEN_SCALE_FACTORS"] = ";".join(map(str, self.screen_scales))
+        if trace is not None:
+            # The leak check stops every thread with ptrace, which strace holds already.
+            env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"
         self.starts += 1
         log = open(self.log_path, "ab")
         log.write(f"--- start {self.starts}: orvane {' '.join(arguments)}\n".encode())
         log.flush()
-        self.process = subprocess.Popen([str(self.folder / "orvane"), *arguments], env=env,
-                                        cwd=self.folder.parent, stdout=log,
+        self.process = subprocess.Popen(command, env=env, cwd=self.folder.parent, stdout=log,
                                         stderr=subprocess.STDOUT)
         log.close()
+        self.traced = trace is not None
         self.main_window = None
+
+    def pid(self):
+        """The program's process: strace's only child when it is traced."""
+        if not self.traced:
+            return self.process.pid
+        children = Path(f"/proc/{self.process.pid}/task/{self.process.pid}/children")
+        return int(wait_for("the traced program to start", lambda: children.read_text().split(),
+                            bool)[0])
 
     def running(self):
         return self.process is not None and self.process.poll() is None
@@ -347,7 +371,7 @@ class Program:
             raise Failure(f"the program ended with status {self.process.returncode}; "
                           f"see {self.log_path}")
         found = self.desktop.run("xdotool", "search", "--onlyvisible", "--pid",
-                                 str(self.process.pid), check=False)
+                                 str(self.pid()), check=False)
         windows = []
         for window in (int(line) for line in found.stdout.decode().split()):
             # A window may close between the search and this question.

@@ -7,6 +7,7 @@ usage: run_case.py --program BUILD/bin/orvane --work FOLDER CASE
 """
 
 import argparse
+import re
 import shutil
 import sys
 import traceback
@@ -418,6 +419,61 @@ def colour_vision_simulation(case):
     case.expect_colour_shown(layout, START_COLOUR)
     program.exit_with_ctrl_q()
 
+def saved_steps(trace, home):
+    """What a traced thread did in home, step by step: folders made, the new settings file
+    written and synced, a file put in place under the name myset.cfg, folders synced. Steps in a
+    row that are alike count once; a file linked under a temporary name is not yet in place."""
+    settings_folder = home / ".config" / "orvane"
+    steps = []
+    for line in trace.read_text().splitlines():
+        call = re.match(r"(\w+)\((.*)\)\s+= (-?\d+)", line)
+        if not call or call[3] != "0" and call[1] != "write":
+            continue
+        name, arguments = call[1], call[2]
+        quoted = re.findall(r'"([^"]*)"', arguments)
+        described = re.match(r"\d+<([^>]*)>", arguments)
+        path = Path(described[1] if described else quoted[0] if quoted else "")
+        if name.startswith("mkdir") and quoted:
+            path = Path(quoted[-1])
+            step = f"make {path.relative_to(home)}" if path.is_relative_to(home) else None
+        elif name in ("write", "fsync", "fdatasync") and path.parent == settings_folder:
+            step = "write the new file" if name == "write" else "sync the new file"
+        elif name in ("fsync", "fdatasync") and path.is_relative_to(home):
+            step = f"sync the folder {path.relative_to(home)}"
+        elif name.startswith(("link", "rename")) and quoted and quoted[-1].endswith("myset.cfg"):
+            step = "put myset.cfg in place"
+        else:
+            step = None
+        if step and (not steps or steps[-1] != step):
+            steps.append(step)
+    return steps
+
+
+def settings_reach_the_disk_in_order(case):
+    """A folder in myset.cfg's place sends the settings to the user's folder, which the program
+    creates at exit. Traced, the save shows the order a power loss needs: each new folder is
+    synced into its parent, the new file is written and synced before it is put in place, and
+    the folder holding it is synced after."""
+    program, desktop = case.program, case.desktop
+    program.settings_file.mkdir()
+    (program.home / ".config").mkdir()
+    trace = case.work / "trace"
+    program.start(trace=trace)
+    tips = desktop.wait_for_window("^Quick Tips", "the Quick Tips window")
+    desktop.focus(tips)
+    desktop.key("Escape")
+    program.wait_for_main_window()
+    main_thread = Path(f"{trace}.{program.pid()}")
+    program.exit_with_ctrl_q()
+
+    if program.user_settings_file.read_bytes() != record.FIRST_RUN:
+        raise Failure(f"{program.user_settings_file} does not hold the first-run record")
+    steps = saved_steps(main_thread, program.home)
+    expected = ["make .config/orvane", "sync the folder .config", "write the new file",
+                "sync the new file", "put myset.cfg in place", "sync the folder .config/orvane"]
+    if steps != expected:
+        raise Failure(f"the save took the steps {steps}\nexpected {expected}")
+
 
 CASES = {
     "first_run": first_run,
@@ -429,6 +485,7 @@ CASES = {
     "screen_picker_two_screens": screen_picker_two_screens,
     "web_page_export": web_page_export,
     "colour_vision_simulation": colour_vision_simulation,
+    "settings_reach_the_disk_in_order": settings_reach_the_disk_in_order,
 }
 
 

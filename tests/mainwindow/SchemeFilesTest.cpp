@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <random>
+#include <sys/stat.h>
 
 namespace orvane::test {
 
@@ -37,16 +38,22 @@ TEST_F(MainWindowTest, CancelledOrFailedSavesChangeNothing)
     action("Toolbar1_2")->trigger();
     EXPECT_EQ(state_.UndoPos, 1);
     EXPECT_TRUE(messages_.shown.empty());
-    // Paths that cannot be written, even by root: one runs through a regular file, the other is
-    // a file whose reads fail, and saving reads an existing file first to keep what follows
-    // the record.
+    // Paths that cannot be written, even by root: one runs through a regular file, the other
+    // names this process's memory file, in a folder where nothing can be created. A link to a
+    // FIFO is refused as no regular file.
     std::ofstream(programDir_ / "blocker") << "x";
     fs::create_symlink("/proc/self/mem", programDir_ / "failing.vrx");
-    for (const fs::path& path : {programDir_ / "blocker" / "new.vrx", programDir_ / "failing.vrx"})
-        runDialog("Save_Scheme", path);
-    ASSERT_EQ(messages_.shown.size(), 2u);
+    ::mkfifo((programDir_ / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", programDir_ / "fifo.vrx");
+    for (const char* name : {"blocker/new.vrx", "failing.vrx", "fifo.vrx"})
+        runDialog("Save_Scheme", programDir_ / name);
+    ASSERT_EQ(messages_.shown.size(), 3u);
     EXPECT_TRUE(messages_.shown[0].text.contains("new.vrx"));
     EXPECT_TRUE(messages_.shown[1].text.contains("failing.vrx"));
+    EXPECT_EQ(messages_.shown[2].text,
+              QStringLiteral("The scheme could not be saved to %1: it is not a regular file.")
+                  .arg(QString::fromStdString((programDir_ / "fifo.vrx").string())));
+    EXPECT_TRUE(fs::is_fifo(programDir_ / "fifo"));
 }
 
 TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
@@ -60,13 +67,15 @@ TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
     for (const int size : {0, 1, 85, 86, 10000})
         files.emplace_back(std::to_string(size), Bytes(noise.begin(), noise.begin() + size));
     // A path that cannot be read is reported by name, but one named on the command line is
-    // passed over in silence unless it exists. "failing" stands for a file on a failing disk:
-    // every read of it fails, even for root. It is this process's memory file, whose start lies
-    // where nothing is mapped.
-    for (const char* name : {"folder", "failing", "missing"})
+    // passed over in silence unless it exists and is no folder. "failing" stands for a file on a
+    // failing disk: every read of it fails, even for root. It is this process's memory file,
+    // whose start lies where nothing is mapped. A FIFO or a device is no file to read.
+    for (const char* name : {"folder", "failing", "missing", "fifo", "zero"})
         files.emplace_back(name, std::nullopt);
     fs::create_directory(programDir_ / "folder.vrx");
     fs::create_symlink("/proc/self/mem", programDir_ / "failing.vrx");
+    ::mkfifo((programDir_ / "fifo.vrx").c_str(), 0600);
+    fs::create_symlink("/dev/zero", programDir_ / "zero.vrx");
 
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
@@ -98,7 +107,7 @@ TEST_F(MainWindowTest, AwkwardSchemeFilesFromTheMenuAndTheCommandLine)
                 EXPECT_TRUE(!isOpen(window) ||
                             window->screen()->availableGeometry().contains(window->pos()));
             }
-            const bool reported = !bytes && (fromMenu || name == "failing");
+            const bool reported = !bytes && (fromMenu || (name != "folder" && name != "missing"));
             ASSERT_EQ(messages_.shown.size(), reported ? 1u : 0u) << fromMenu;
             EXPECT_TRUE(!reported ||
                         messages_.shown[0].text.contains(QString::fromStdString(path.string())));

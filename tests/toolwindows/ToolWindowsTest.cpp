@@ -5,6 +5,7 @@
 #include "toolwindows/TipsWindow.h"
 
 #include "core/AppState.h"
+#include "core/TipsFile.h"
 #include "core/UndoHistory.h"
 #include "widgets/ColorMime.h"
 #include "widgets/SwatchWidget.h"
@@ -250,7 +251,7 @@ protected:
 
 // Rows: file (nullptr: none), random number, steps ('>' Next, '<' Previous), tip shown. The
 // first tip is the random number times the last index, rounded half to even.
-TEST_F(TipsWindowTest, WalksThroughTheFileAndCutsAHugeLineShort)
+TEST_F(TipsWindowTest, WalksThroughTheFileCutsAHugeLineShortAndRefusesAHugeFile)
 {
     const std::tuple<const char*, double, const char*, QString> cases[] = {
         {"A\r\nB\r\nC\r\n", 0.99, "><", "C"}, // wraps forwards and back
@@ -270,6 +271,8 @@ TEST_F(TipsWindowTest, WalksThroughTheFileAndCutsAHugeLineShort)
     EXPECT_EQ(tips.currentTip(), QString(4000, 'x'));
     click("Command2");
     EXPECT_EQ(tips.currentTip(), "short tip");
+    EXPECT_EQ(open(std::string(kTipsFileLimit + 1, '\n').c_str(), 0).currentTip(),
+              "No tips are available: tips.txt is larger than 1 MB.");
 }
 
 // Only a clear box turns the tips off; a greyed one counts as ticked.

@@ -132,7 +132,8 @@ TEST_F(WebPreviewWindowTest, ShowsHoversPaintsAsksForThePopupAndStoresOnClosing)
 }
 
 // The page carries the colours shown, also one painted but not yet stored, at the path the
-// dialog gave. A cancelled save writes nothing; one that cannot be written is reported once.
+// dialog gave. A cancelled save writes nothing; one that cannot be written, or
+// goes to no regular file, is reported once.
 TEST_F(WebPreviewWindowTest, SavesThePageShownOrReportsWhyNot)
 {
     const fs::path existing = folder_ / "page.html";
@@ -145,6 +146,12 @@ TEST_F(WebPreviewWindowTest, SavesThePageShownOrReportsWhyNot)
     EXPECT_EQ(messages_.shown[0].text, QStringLiteral("The web page could not be saved to %1.")
                                            .arg(QString::fromStdString(impossible.string())));
     EXPECT_EQ(readFile(existing), "keep me");
+    dialogs_.answers.push_back(DialogChoice{folder_.string(), "folder", 1, 0});
+    window_->saveAsWebPage();
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[1].text,
+              QStringLiteral("The web page could not be saved to %1: it is not a regular file.")
+                  .arg(QString::fromStdString(folder_.string())));
 
     QTest::mouseClick(element(0), Qt::LeftButton, {}, QPoint(5, 5));
     dialogs_.answers.push_back(DialogChoice{(folder_ / "painted").string(), "painted", 1, 0});
@@ -152,10 +159,10 @@ TEST_F(WebPreviewWindowTest, SavesThePageShownOrReportsWhyNot)
     Colors painted = defaults_;
     painted[0] = kCurrent;
     EXPECT_EQ(readFile(folder_ / "painted"), buildWebPage(webPageColorsFrom(painted)));
-    EXPECT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown.size(), 2u);
     EXPECT_EQ(state_.WebColors, defaults_);
     // A save dialog for an HTML file, owned by the window; the end-to-end export sees the rest.
-    const DialogRecord& record = dialogs_.records.at(2);
+    const DialogRecord& record = dialogs_.records.at(3);
     EXPECT_EQ(record.filter, "HTML File (*.html;*.htm)\0*.html;*.htm\0\0"s);
     EXPECT_EQ(record.owner, static_cast<std::int64_t>(window_->winId()));
 }
