@@ -204,6 +204,15 @@ class SwaySession:
     # Start-up.
 
     def _prepare_folder(self, wallpaper_rgb):
+        # The folder of X sockets, which a system prepares at boot for every X server; where it
+        # is missing, XWayland must not make it its user's own.
+        x11_sockets = Path("/tmp/.X11-unix")
+        try:
+            x11_sockets.mkdir()
+        except FileExistsError:
+            pass
+        else:
+            x11_sockets.chmod(0o1777)
         self.runtime = self.folder / "runtime"
         self.home = self.folder / "home"
         for folder in (self.runtime, self.home / ".config"):
