@@ -170,17 +170,22 @@ class SwaySession:
         self._processes.append(process)
         return process
 
-    def run(self, *command, env=None, check=True, input=None):
-        result = subprocess.run(self._as_user(command), env=env or self.env, input=input,
+    def run(self, *command):
+        result = subprocess.run(self._as_user(command), env=self.env,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                 timeout=STEP_TIMEOUT, cwd=self.folder)
-        if check and result.returncode != 0:
+        if result.returncode != 0:
             raise Failure(f"{' '.join(command)} failed: {result.stderr.decode(errors='replace')}")
         return result
 
-    def _expect_running(self, process, name):
-        if process.poll() is not None:
-            raise Failure(f"{name} ended with status {process.returncode}; see {name}.log")
+    @staticmethod
+    def _while_running(process, name, probe):
+        """probe, made to fail at once once the process has ended."""
+        def checked():
+            if process.poll() is not None:
+                raise Failure(f"{name} ended with status {process.returncode}; see {name}.log")
+            return probe()
+        return checked
 
     def close(self):
         for process in reversed(self._processes):
@@ -278,9 +283,8 @@ class SwaySession:
                         WLR_RENDERER="pixman")
         sway = self.spawn("sway", ["sway", "--config", str(self.folder / "sway.config")],
                           sway_env)
-        socket = wait_for("the compositor's command socket", lambda: (
-            self._expect_running(sway, "sway"),
-            glob.glob(str(self.runtime / "sway-ipc.*.sock")))[1], bool)
+        socket = wait_for("the compositor's command socket", self._while_running(
+            sway, "sway", lambda: glob.glob(str(self.runtime / "sway-ipc.*.sock"))), bool)
         self.env["SWAYSOCK"] = socket[0]
         # The compositor tells its clients where to find it through the environment it gives
         # the programs it starts.
@@ -295,8 +299,8 @@ class SwaySession:
                  lambda seen: seen == "%02X%02X%02X" % tuple(wallpaper_rgb[-3:]))
 
         pipewire = self.spawn("pipewire", ["pipewire"], self.env)
-        wait_for("pipewire's socket", lambda: (self._expect_running(pipewire, "pipewire"),
-                                               (self.runtime / "pipewire-0").exists())[1], bool)
+        wait_for("pipewire's socket", self._while_running(
+            pipewire, "pipewire", (self.runtime / "pipewire-0").exists), bool)
         self._start_service("portal-wlr", [PORTAL_BACKEND],
                             "org.freedesktop.impl.portal.desktop.wlr")
         self._start_service("portal-access", [SYSTEM_PYTHON, "-B", "portal_access.py",
@@ -316,8 +320,8 @@ class SwaySession:
 
     def _start_service(self, name, command, bus_name, **extra_env):
         process = self.spawn(name, command, dict(self.env, **extra_env))
-        wait_for(f"{bus_name} on the session bus", lambda: (
-            self._expect_running(process, name), self.has_bus_name(bus_name))[1], bool)
+        wait_for(f"{bus_name} on the session bus", self._while_running(
+            process, name, lambda: self.has_bus_name(bus_name)), bool)
 
     def has_bus_name(self, bus_name):
         reply = self.run("dbus-send", "--session", "--print-reply",
@@ -327,8 +331,8 @@ class SwaySession:
 
     # What a user's hands and eyes stand for.
 
-    def swaymsg(self, *arguments, check=True):
-        return self.run("swaymsg", *arguments, check=check).stdout.decode()
+    def swaymsg(self, *arguments):
+        return self.run("swaymsg", *arguments).stdout.decode()
 
     def views(self):
         """Every window on the desktop, as sway describes it (name, pid, shell, rect, ...)."""
