@@ -18,7 +18,7 @@ done
 # and validate the desktop files; the desktop portal tests start a private dbus-daemon; the
 # Wayland end-to-end test runs a headless sway session with the real desktop portal.
 scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus \
-  sway swaybg xwayland grim pipewire xdg-desktop-portal xdg-desktop-portal-wlr \
+  sway swaybg xwayland grim slurp pipewire xdg-desktop-portal xdg-desktop-portal-wlr \
   qt6-wayland python3-gi
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 

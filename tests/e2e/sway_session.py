@@ -35,7 +35,7 @@ CURSOR_THEME = "blank"
 # The programs the session needs, by the Debian package that brings them.
 NEEDED = {
     "sway": "sway", "swaymsg": "sway", "swaybg": "swaybg", "Xwayland": "xwayland",
-    "grim": "grim", "pipewire": "pipewire", PORTAL: "xdg-desktop-portal", PORTAL_BACKEND: "xdg-desktop-portal-wlr",
+    "grim": "grim", "slurp": "slurp", "pipewire": "pipewire", PORTAL: "xdg-desktop-portal", PORTAL_BACKEND: "xdg-desktop-portal-wlr",
     "dbus-daemon": "dbus", "dbus-send": "dbus", "dbus-monitor": "dbus",
 }
 
@@ -295,6 +295,7 @@ class SwaySession:
                          if "=" in line)
         self.env["WAYLAND_DISPLAY"] = variables["WAYLAND_DISPLAY"]
         self.x_display = variables["DISPLAY"]
+        self.output = json.loads(self.swaymsg("-t", "get_outputs"))[0]["name"]
         wait_for("the wallpaper", lambda: self.capture().pixel(WIDTH - 1, HEIGHT - 1),
                  lambda seen: seen == "%02X%02X%02X" % tuple(wallpaper_rgb[-3:]))
 
@@ -346,8 +347,16 @@ class SwaySession:
         walk(json.loads(self.swaymsg("-t", "get_tree")))
         return found
 
+    def add_output(self):
+        """A second output of the same size to the right of the first."""
+        count = len(json.loads(self.swaymsg("-t", "get_outputs")))
+        self.swaymsg("create_output")
+        wait_for("the new output", lambda: len(json.loads(self.swaymsg("-t", "get_outputs"))),
+                 lambda seen: seen == count + 1)
+
     def capture(self):
-        return Capture(self.run("grim", "-t", "ppm", "-").stdout)
+        """A picture of the first output."""
+        return Capture(self.run("grim", "-o", self.output, "-t", "ppm", "-").stdout)
 
     def move_pointer(self, x, y):
         # sway leaves a coordinate given as 0 unchanged.

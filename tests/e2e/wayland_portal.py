@@ -2,12 +2,13 @@
 """End to end through the real desktop portal: in a headless sway session, Orvane runs once
 through XWayland, as it chooses by itself there, and once natively on Wayland; each time F3
 freezes the screen, which the program can only have from the portal, with the magnifier over
-it, and a click picks the colour that was under the pointer.
+it, and a click picks the colour that was under the pointer. A third run, native on two
+outputs, leaves the pick to the portal's own picker.
 
 The wallpaper gives every pixel of the output a colour of its own, so a pick that lands one
 pixel off, or a snapshot shifted or scaled, gives a colour other than the one expected.
 
-Prints how long the portal took from each Screenshot call to its Response.
+Prints how long the portal took from each call to its Response.
 
 usage: wayland_portal.py --program BUILD/bin/orvane --work FOLDER
 Ends with status 77 when the session's packages are missing.
@@ -23,7 +24,7 @@ from pathlib import Path
 
 import record
 import sway_session
-from desktop import Failure, wait_for
+from desktop import Failure, MainWindowLayout, wait_for
 from sway_session import HEIGHT, WIDTH, SwaySession
 
 SKIPPED = 77
@@ -71,8 +72,8 @@ def rect_of(view):
 
 
 class PortalTraffic:
-    """The portal's Screenshot calls and their answers, as a monitor on the session bus saw
-    them: each call's time and options, and its Response's time, code and results."""
+    """The calls of the portal's Screenshot interface and their answers, as a monitor on the
+    session bus saw them: each call's time, and its Response's time, code and results."""
 
     CALL = re.compile(r"^method call time=([\d.]+) .*interface=org\.freedesktop\.portal\."
                       r"Screenshot; member=(\w+)")
@@ -92,13 +93,13 @@ class PortalTraffic:
                  bool)
 
     def requests(self):
-        """Each request as a dict: method, token, interactive, called, answered, code, uri."""
+        """Each request as a dict: method, token, called, answered, code, uri."""
         requests, by_token = [], {}
         current = None
         lines = self.log.read_text(errors="replace").splitlines()
         for at, line in enumerate(lines):
             if match := self.CALL.match(line):
-                current = {"method": match[2], "called": float(match[1]), "interactive": False}
+                current = {"method": match[2], "called": float(match[1])}
                 requests.append(current)
             elif match := self.RESPONSE.match(line):
                 current = by_token.get(match[2])
@@ -107,14 +108,12 @@ class PortalTraffic:
                     code = lines[at + 1].split() if at + 1 < len(lines) else []
                     current["code"] = int(code[1]) if code[:1] == ["uint32"] else None
             elif current is not None and at > 0:
-                value = re.search(r'variant\s+(?:string "(.*)"|boolean (\w+))', line)
+                value = re.search(r'variant\s+string "(.*)"', line)
                 key = re.search(r'string "(\w+)"', lines[at - 1])
                 if value and key:
                     if key[1] == "handle_token" and "answered" not in current:
                         current["token"] = value[1]
                         by_token[value[1]] = current
-                    elif key[1] == "interactive":
-                        current["interactive"] = value[2] == "true"
                     elif key[1] == "uri":
                         current["uri"] = value[1]
         return requests
@@ -204,79 +203,120 @@ def frozen_screen_problems(reference, main_rect, pointer, expected):
     return problems
 
 
-def pick(session, run, main, traffic, pointer):
-    """F3 over the main window, a check of the frozen screen, a click at pointer, then Exit and
-    a check of the colour taken. Returns the portal's requests this pick made."""
-    expected = hex_at(*pointer)
+def point_at_wallpaper(session, main, pointer):
+    """Rests the pointer on a spot of bare wallpaper, gives the main window the keyboard, and
+    returns the screen as it then stands."""
     main_rect = rect_of(main)
     if inside(pointer, main_rect) or inside(pointer, MAGNIFIER_PANEL):
         raise Failure(f"the pick at {pointer} is not on the bare wallpaper: the main window "
                       f"stands at {main_rect}")
     session.move_pointer(*pointer)
     session.swaymsg(f"[con_id={main['id']}] focus")
-    reference = wait_for("the wallpaper under the pointer", session.capture,
-                         lambda picture: picture.pixel(*pointer) == expected)
-    requests_before = len(traffic.requests())
+    return wait_for("the wallpaper under the pointer", session.capture,
+                    lambda picture: picture.pixel(*pointer) == hex_at(*pointer))
 
+
+class MainWindowOnScreen:
+    """The main window's part of the output, seen as the layout of the X tests expects: with the
+    window's top-left corner as the origin."""
+
+    def __init__(self, session, main):
+        self.session = session
+        self.left, self.top = rect_of(main)[:2]
+
+    def screen(self):
+        return _Shifted(self.session.capture(), self.left, self.top)
+
+
+class _Shifted:
+    def __init__(self, capture, left, top):
+        self.capture, self.left, self.top = capture, left, top
+
+    def pixel(self, x, y):
+        return self.capture.pixel(self.left + x, self.top + y)
+
+
+def exit_and_expect_current(session, run, main, pointer):
+    """The colour under the pointer becomes the current one: the main window's swatch shows it,
+    and after Exit the settings keep it as the first colour of the scheme."""
+    window = MainWindowOnScreen(session, main)
+    swatch = MainWindowLayout(window).current_swatch()
+    wait_for(f"the current-colour swatch to show {hex_at(*pointer)}",
+             lambda: window.screen().pixel(*swatch), lambda seen: seen == hex_at(*pointer))
+    session.swaymsg(f"[con_id={main['id']}] focus")
+    session.key("q", "Control_L")
+    run.wait_for_exit()
+    stored = record.hex_colour(
+        record.Record.decode((run.folder / "myset.cfg").read_bytes()).scheme_colour)
+    if stored != hex_at(*pointer):
+        raise Failure(f"the pick at {pointer} made {stored} current, not {hex_at(*pointer)}")
+
+
+def frozen_pick(session, run, main, pointer):
+    """F3 shows the frozen screen with the magnifier on the pixel under the pointer, the
+    portal's picture is gone, and a click picks the pixel's colour."""
+    reference = point_at_wallpaper(session, main, pointer)
     session.key("F3")
     wait_for("the screen picker over the whole output",
              lambda: [rect_of(v) for v in run.views() if v["name"].startswith(PICKER_TITLE)],
              lambda rects: rects == [(0, 0, WIDTH, HEIGHT)])
-    problems = frozen_screen_problems(reference, main_rect, pointer, expected)
+    problems = frozen_screen_problems(reference, rect_of(main), pointer, hex_at(*pointer))
     try:
         wait_for("the frozen screen with the magnifier", lambda: problems(session.capture()),
                  lambda found: not found)
     except Failure:
         reference.save_png(session.work / f"before-{run.label}.png")
         raise
-
     session.click()
     wait_for("the screen picker to close", run.views,
              lambda views: not [v for v in views if v["name"].startswith(PICKER_TITLE)])
-    requests = traffic.requests()[requests_before:]
-    for request in requests:
-        uri = request.get("uri", "")
-        if uri.startswith("file://") and Path(uri[len("file://"):]).exists():
-            raise Failure(f"the portal's picture {uri} was left behind")
-
-    # The current colour is the first of the scheme, which the settings keep at exit.
-    session.swaymsg(f"[con_id={main['id']}] focus")
-    session.key("q", "Control_L")
-    run.wait_for_exit()
-    stored = record.Record.decode((run.folder / "myset.cfg").read_bytes())
-    if record.hex_colour(stored.scheme_colour) != expected:
-        raise Failure(f"the pick at {pointer} made {record.hex_colour(stored.scheme_colour)} "
-                      f"current, not {expected}")
-    return requests
+    exit_and_expect_current(session, run, main, pointer)
 
 
-def report_round_trips(label, requests):
-    for request in requests:
-        if request["method"] != "Screenshot":
-            continue
-        kind = "interactive" if request["interactive"] else "not interactive"
-        if "answered" not in request:
-            print(f"{label}: Screenshot ({kind}) got no Response")
-            continue
-        print(f"{label}: Screenshot ({kind}) answered {request.get('code')} after "
-              f"{(request['answered'] - request['called']) * 1000:.0f} ms")
+def desktop_pick(session, run, main, pointer):
+    """With two outputs F3 hands the pick to the portal's own picker: its overlay comes over
+    the screen, and a click picks the colour under the pointer."""
+    point_at_wallpaper(session, main, pointer)
+    session.key("F3")
+    wait_for("the desktop's picker over the screen", lambda: session.capture().pixel(*pointer),
+             lambda seen: seen != hex_at(*pointer))
+    session.click()
+    exit_and_expect_current(session, run, main, pointer)
+
+
+def check_and_report(label, requests, method):
+    """The requests a pick made: one granted call of method and no other, and the portal's
+    picture, if any, removed. Prints how long the portal took to answer."""
+    if [(r["method"], r.get("code")) for r in requests] != [(method, 0)]:
+        raise Failure(f"the {label} pick made the portal requests {requests}")
+    request = requests[0]
+    uri = request.get("uri", "")
+    if uri.startswith("file://") and Path(uri[len("file://"):]).exists():
+        raise Failure(f"the portal's picture {uri} was left behind")
+    print(f"{label}: {method} answered after "
+          f"{(request['answered'] - request['called']) * 1000:.0f} ms")
 
 
 def run_test(session, program):
     traffic = PortalTraffic(session)
     # Through XWayland, as the program chooses by itself in a Wayland session with an X display;
-    # then natively, where the picker fills the one output.
-    for label, extra_env, shell, pointer in (
-            ("xwayland", {}, "xwayland", (877, 731)),
-            ("native", {"QT_QPA_PLATFORM": "wayland"}, "xdg_shell", (131, 701))):
-        run = Run(session, program, label, extra_env)
+    # natively, where the picker fills the one output; natively on two outputs, where the
+    # portal picks.
+    picks = (("xwayland", {}, "xwayland", (877, 731), frozen_pick, "Screenshot"),
+             ("native", {"QT_QPA_PLATFORM": "wayland"}, "xdg_shell", (131, 701), frozen_pick,
+              "Screenshot"),
+             ("two outputs", {"QT_QPA_PLATFORM": "wayland"}, "xdg_shell", (917, 709),
+              desktop_pick, "PickColor"))
+    for label, extra_env, shell, pointer, pick, method in picks:
+        if pick is desktop_pick:
+            session.add_output()
+        requests_before = len(traffic.requests())
+        run = Run(session, program, label.replace(" ", "-"), extra_env)
         main = run.wait_for_main_window()
         if main["shell"] != shell:
             raise Failure(f"the {label} run shows its window through {main['shell']}")
-        requests = pick(session, run, main, traffic, pointer)
-        if not any(r["method"] == "Screenshot" and r.get("code") == 0 for r in requests):
-            raise Failure(f"the {label} pick was made without a granted Screenshot: {requests}")
-        report_round_trips(label, requests)
+        pick(session, run, main, pointer)
+        check_and_report(label, traffic.requests()[requests_before:], method)
 
 
 def main():
