@@ -222,6 +222,14 @@ void ScreenPickerWindow::showEvent(QShowEvent* event)
     followPointer(mapFromGlobal(QCursor::pos()));
 }
 
+// A native Wayland window that appears under a still pointer learns where the pointer is only
+// when it enters, well after the show: no motion follows until the user moves.
+void ScreenPickerWindow::enterEvent(QEnterEvent* event)
+{
+    QDialog::enterEvent(event);
+    followPointer(event->position());
+}
+
 // The window is scaled as a whole, but the screens under it may be scaled each their own way,
 // so each screen's part of the snapshot goes where that screen's device pixels are.
 void ScreenPickerWindow::paintEvent(QPaintEvent* event)

@@ -43,6 +43,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -76,6 +76,10 @@ TEST_F(ScreenPickerWindowTest, MagnifiesMovesThePanelAsideAndPicksDevicePixels)
         expectMagnifies(origin);
         EXPECT_EQ(pixelSwatch()->color(), patternValue(pointer.x(), pointer.y()));
     }
+    // Where a window cannot ask for the pointer, its entry tells where it stands.
+    QEnterEvent arrival(QPointF(120, 70), QPointF(120, 70), QPointF(120, 70));
+    QCoreApplication::sendEvent(&picker, &arrival);
+    expectMagnifies({108, 58});
     QWidget* panel = picker.findChild<QWidget*>("Picture1");
     QEnterEvent enter(QPointF(5, 5), QPointF(45, 45), QPointF(45, 45));
     QCoreApplication::sendEvent(panel, &enter);
