@@ -31,13 +31,17 @@ TEST(CommandLineTest, StartupFileFromArguments)
         {{"\"/home/me/sea blue.vrx\""}, "/home/me/sea blue.vrx"},
         {{"\"/home/me/sea", "blue.vrx\""}, "/home/me/sea blue.vrx"},
         {{"\"/home/me/a.vrx"}, "\"/home/me/a.vrx"}, // a quote on one side only is part of it
+        // The first "--" ends the options and is dropped; a later one is part of the path.
+        {{"--", "--odd-name.vrx"}, "--odd-name.vrx"},
+        {{"--", "a", "--", "b"}, "a -- b"},
+        {{"--"}, ""},
     };
     for (const auto& [arguments, file] : rows)
         EXPECT_EQ(startupFileFromArguments(arguments), file) << testing::PrintToString(arguments);
 }
 
-// The option is removed wherever and however often it stands before the file is read; a path
-// that merely contains it stays a path.
+// The option is removed wherever and however often it stands before the file is read, up to a
+// "--"; a path that merely contains it, or follows the "--", stays a path.
 TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
 {
     const std::string option = "--report-first-paint";
@@ -45,6 +49,8 @@ TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
         {{option, "/home/me/sea", "blue.vrx"}, true, "/home/me/sea blue.vrx"},
         {{"a.vrx", option, option}, true, "a.vrx"},
         {{"/tmp/" + option + ".vrx"}, false, "/tmp/" + option + ".vrx"},
+        {{"--", option}, false, option},
+        {{option, "a", "--", option}, true, "a " + option},
     };
     for (auto [arguments, found, file] : rows) {
         SCOPED_TRACE(testing::PrintToString(arguments));
