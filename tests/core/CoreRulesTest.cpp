@@ -3,6 +3,7 @@
 #include "core/PickerGeometry.h"
 #include "core/TipsFile.h"
 #include "core/UndoHistory.h"
+#include "core/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -148,6 +149,33 @@ TEST(PickerGeometryTest, MagnifierPanelJumpsAside)
     const int rows[][3] = {{40, kW, kW - 120}, {49, kW, kW - 120}, {50, kW, 40}, {40, 800, 680}};
     for (const auto& [left, width, next] : rows)
         EXPECT_EQ(magnifierPanelLeftOnEnter(left, width), next) << left << " of " << width;
+}
+
+// A window stays where a user can still take hold of its title strip; otherwise its corner moves
+// onto the nearest screen far enough in for that. Two screens side by side; an unplugged screen
+// has an empty area.
+TEST(WindowPlacementTest, AWindowStaysWhereItsTitleStripCanBeTakenElseMovesOntoAScreen)
+{
+    const PixelRect left{0, 0, kW, kH};
+    const PixelRect right{kW, 0, 1280, 1024};
+    const PixelRect unplugged{};
+    using Areas = std::vector<PixelRect>;
+    const std::tuple<PixelPoint, int, Areas, PixelPoint> rows[] = {
+        {{100, 100}, 300, {left, right}, {100, 100}},
+        {{kW - 20, 100}, 300, {left, right}, {kW - 20, 100}}, // the strip is on the right screen
+        {{kW - 20, 100}, 300, {left}, {kW - 48, 100}},        // only a corner was on the screen
+        {{100, kH - 5}, 300, {left}, {100, kH - 20}},
+        {{kW - 20, 100}, 16, {left}, {kW - 20, 100}}, // a narrow window's whole strip is
+        {{kW - 10, 100}, 16, {left}, {kW - 16, 100}},
+        {{-200, 100}, 300, {left}, {-200, 100}}, // the strip's right part is usable
+        {{-260, 100}, 300, {left}, {0, 100}},
+        {{-2000, -50}, 300, {left, right}, {0, 0}},
+        {{-2000, 500}, 300, {unplugged, right}, {kW, 500}},
+        {{-2000, 500}, 300, {unplugged}, {-2000, 500}},
+    };
+    for (const auto& [wanted, width, areas, placed] : rows)
+        EXPECT_EQ(placeOnScreens(wanted, width, areas), placed)
+            << wanted.x << "," << wanted.y << " width " << width << " on " << areas.size();
 }
 
 // Either variable makes the session a Wayland one; XWayland clients see WAYLAND_DISPLAY too.
