@@ -54,7 +54,8 @@ const ScreenPixels& screenHolding(PixelPoint device, const std::vector<ScreenPix
 // The screen that shows the logical position: the one whose rectangle holds it, else the first.
 const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPixels>& screens);
 // The device pixel a step of the arrow keys leads to: across onto the next screen where one
-// continues, else stopping at the edge of the screen the pointer is on.
+// continues, else stopping at the edge of the screen the pointer is on. A screen of no pixels,
+// as one being unplugged may report, has no edge to stop at: the pointer stays.
 PixelPoint steppedPointer(PixelPoint pointer, int dx, int dy,
                           const std::vector<ScreenPixels>& screens);
 // The snapshot pixel showing the device pixel on that screen.

@@ -111,10 +111,13 @@ TEST(PickerGeometryTest, PointerFindsTheDevicePixelUnderItAndItsSnapshotPixel)
     EXPECT_EQ(snapshotPixelOf({3000, 10}, screenHolding({3000, 10}, mixed)),
               PixelPoint({3000, 10}));
     EXPECT_EQ(snapshotPixelOf({3841, 5}, screenHolding({3841, 5}, mixed)), PixelPoint({7682, 10}));
-    // Arrow steps cross onto the next screen, and stop where none continues.
+    // Arrow steps cross onto the next screen, and stop where none continues; on a screen being
+    // unplugged, which may report no pixels, they stay.
     EXPECT_EQ(steppedPointer({3839, 5}, 1, 0, mixed), PixelPoint({3840, 5}));
     EXPECT_EQ(steppedPointer({3845, 1020}, 0, 10, mixed), PixelPoint({3845, 1023}));
     EXPECT_EQ(steppedPointer({3835, 2155}, 10, 0, mixed), PixelPoint({3839, 2155}));
+    const std::vector<ScreenPixels> unplugged = {{{100, 0}, {0, 0}, 1, {0, 0}, 1}};
+    EXPECT_EQ(steppedPointer({100, 0}, 1, 1, unplugged), PixelPoint({100, 0}));
 }
 
 // The one picker window spans the screens' device pixels at the ratio of the screen it starts
