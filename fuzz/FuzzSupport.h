@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <sys/mman.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace orvane::fuzz {
@@ -51,6 +53,35 @@ public:
 private:
     int fd_;
     std::string path_;
+};
+
+// A folder of its own for the files a target saves, on the memory file system where there is
+// one, so that fuzzing a writer touches no disk either. It goes with all it holds when the run
+// ends.
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        std::error_code error;
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", error)
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path();
+        std::string pattern = (base / "orvane-fuzz-XXXXXX").string();
+        require(::mkdtemp(pattern.data()) != nullptr, "a scratch folder can be created");
+        path_ = pattern;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder()
+    {
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+    }
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
 };
 
 } // namespace orvane::fuzz

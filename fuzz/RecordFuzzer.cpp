@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the settings and scheme record reader, in memory and from a file.
+// Feeds arbitrary bytes to the settings and scheme record reader, in memory and from a file, and
+// saves a record over a file holding them.
 
 #include "FuzzSupport.h"
 
@@ -9,6 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <vector>
@@ -63,6 +67,21 @@ AppState startState()
     return state;
 }
 
+// Plain stream reading and writing, independent of the program's own file code.
+void writeBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    require(out.good(), "the scratch file can be written");
+}
+
+std::vector<std::uint8_t> readBytes(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 bool sameOutsideRecord(const AppState& a, const AppState& b)
 {
     return a.UndoColors == b.UndoColors && a.UndoPos == b.UndoPos &&
@@ -99,14 +118,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The same bytes as a file, through the reader the program uses for myset.cfg and schemes.
     static fuzz::MemoryFile file;
     file.replace(input);
-    const std::optional<std::vector<std::uint8_t>> bytes = readRecordFile(file.path());
-    require(bytes.has_value(), "a readable file gives its bytes");
-    require(std::equal(bytes->begin(), bytes->end(), input.begin(),
-                       input.begin() + static_cast<std::ptrdiff_t>(std::min(size, kRecordSize))),
-            "the file reader returns the record's part of the file");
+    const std::vector<std::uint8_t> recordPart(
+        input.begin(), input.begin() + static_cast<std::ptrdiff_t>(std::min(size, kRecordSize)));
+    require(readRecordFile(file.path()) == recordPart,
+            "the file reader gives the record's part of the file");
     AppState loaded = start;
-    require(LoadSettings(file.path(), loaded), "a readable file loads");
-    require(encodeRecord(loaded) == record && sameOutsideRecord(loaded, start),
+    require(LoadSettings(file.path(), loaded) && encodeRecord(loaded) == record &&
+                sameOutsideRecord(loaded, start),
             "loading a file equals reading its bytes");
+
+    // Saving over a file that holds the bytes: a record unlike theirs in every byte replaces
+    // their record's part, and whatever lay past it is kept.
+    static const fuzz::ScratchFolder folder;
+    const std::filesystem::path saved = folder.path() / "scheme.vrx";
+    writeBytes(saved, input);
+    SettingsRecord flipped = record;
+    for (std::uint8_t& byte : flipped)
+        byte ^= 0xFF;
+    AppState other = start;
+    decodeRecord(flipped, other);
+    require(SaveSettings(saved, other) == WriteResult::Written,
+            "a save over a regular file succeeds");
+    std::vector<std::uint8_t> expected(flipped.begin(), flipped.end());
+    if (size > kRecordSize)
+        expected.insert(expected.end(), input.begin() + static_cast<std::ptrdiff_t>(kRecordSize),
+                        input.end());
+    require(readBytes(saved) == expected,
+            "a save writes its record and keeps the bytes past the old one");
+    AppState reloaded = start;
+    require(LoadSettings(saved, reloaded) && encodeRecord(reloaded) == flipped,
+            "a saved file loads as the state it was saved from");
     return 0;
 }

@@ -1,5 +1,5 @@
-// Feeds arbitrary text and numbers to the HEX and channel text conversions and the rules of the
-// value boxes.
+// Feeds arbitrary text and numbers to the HEX and channel text conversions, and arbitrary edits
+// to the value boxes through the rules their validators apply.
 
 #include "FuzzSupport.h"
 
@@ -98,28 +98,84 @@ void checkMakeColor(double red, double green, double blue)
             "each channel of a colour is its rounded input");
 }
 
-// Whatever reaches the HEX box, its settled text reads as three channels of 0-255.
+using BoxRule = std::optional<BoxEdit> (*)(std::string_view edited, std::size_t cursor);
+using Allowed = int (*)(int);
+constexpr Allowed kHexDigit = [](int c) { return std::isxdigit(c); };
+constexpr Allowed kDigit = [](int c) { return std::isdigit(c); };
+
+std::size_t countAllowed(std::string_view text, Allowed allowed)
+{
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [&](char c) {
+        return allowed(static_cast<unsigned char>(c)) != 0;
+    }));
+}
+
+// One edit, as the box's validator sees it: the text the edit would leave and the cursor after
+// it. The box takes the characters it allows, in order, with the cursor after those that stood
+// before it, unless that makes more than it holds; then the edit is refused.
+std::optional<BoxEdit> checkEdit(BoxRule rule, std::string_view edited, std::size_t cursor,
+                                 Allowed allowed, std::size_t length)
+{
+    const std::optional<BoxEdit> kept = rule(edited, cursor);
+    require(kept.has_value() == (countAllowed(edited, allowed) <= length),
+            "a box refuses an edit exactly when it would hold too many characters");
+    if (kept) {
+        require(keepsExactly(kept->text, edited, allowed),
+                "a box keeps exactly the characters it allows, in order");
+        require(kept->cursor == countAllowed(edited.substr(0, cursor), allowed),
+                "the cursor stays after the characters kept before it");
+    }
+    return kept;
+}
+
+// Edits a box as a user may: each edit replaces a stretch of its text (none, when typing or
+// pasting) by a piece of text (none, when deleting). The HEX box starts empty; a channel box
+// starts settled and settles again after every edit it takes, as the value entry has them.
+std::string editBox(std::string_view script, BoxRule rule, Allowed allowed, std::size_t length,
+                    bool settles)
+{
+    FuzzedDataProvider edits(reinterpret_cast<const std::uint8_t*>(script.data()), script.size());
+    std::string box = settles ? settledChannelText("") : "";
+    while (edits.remaining_bytes() > 0) {
+        const auto from = edits.ConsumeIntegralInRange<std::size_t>(0, box.size());
+        const auto to = edits.ConsumeIntegralInRange<std::size_t>(from, box.size());
+        const std::string piece = edits.ConsumeRandomLengthString(2 * length + 2);
+        const std::string edited = box.substr(0, from) + piece + box.substr(to);
+        if (const std::optional<BoxEdit> kept =
+                checkEdit(rule, edited, from + piece.size(), allowed, length))
+            box = settles ? settledChannelText(kept->text) : kept->text;
+        require(box.size() <= length && countAllowed(box, allowed) == box.size(),
+                "a box holds only characters it allows, never more than fit");
+    }
+    return box;
+}
+
+// Whatever reaches the HEX box, pasted whole or edited piece by piece, it holds a text that
+// reads as three channels of 0-255 once full.
 void checkHexBox(std::string_view text)
 {
     const std::string kept = hexBoxCharacters(text);
-    require(keepsExactly(kept, text, [](unsigned char c) { return std::isxdigit(c); }),
+    require(keepsExactly(kept, text, kHexDigit),
             "the HEX box keeps exactly the hexadecimal digits, in order");
     require(hexBoxCharacters(kept) == kept, "the HEX box rule changes nothing twice");
-
-    const std::string box = kept.substr(0, kHexBoxLength);
-    const std::optional<ChannelTexts> texts = ParseWebHex(box);
-    require(texts.has_value() == (box.size() == kHexBoxLength),
-            "a full HEX box splits into channels");
-    if (!texts)
-        return;
-    const double red = channelValue(texts->red);
-    const double green = channelValue(texts->green);
-    const double blue = channelValue(texts->blue);
-    require(isWholeChannel(red) && isWholeChannel(green) && isWholeChannel(blue),
-            "a HEX box's channels lie within 0-255");
-    require(WebHexOfChannels(static_cast<int>(red), static_cast<int>(green),
-                             static_cast<int>(blue)) == upper(box),
-            "a HEX box's channels give its text back");
+    const std::optional<BoxEdit> pasted =
+        checkEdit(hexBoxEdit, text, text.size(), kHexDigit, kHexBoxLength);
+    for (const std::string& box : {pasted ? pasted->text : std::string(),
+                                   editBox(text, hexBoxEdit, kHexDigit, kHexBoxLength, false)}) {
+        const std::optional<ChannelTexts> texts = ParseWebHex(box);
+        require(texts.has_value() == (box.size() == kHexBoxLength),
+                "a full HEX box splits into channels");
+        if (!texts)
+            continue;
+        const double red = channelValue(texts->red);
+        const double green = channelValue(texts->green);
+        const double blue = channelValue(texts->blue);
+        require(isWholeChannel(red) && isWholeChannel(green) && isWholeChannel(blue),
+                "a HEX box's channels lie within 0-255");
+        require(WebHexOfChannels(static_cast<int>(red), static_cast<int>(green),
+                                 static_cast<int>(blue)) == upper(box),
+                "a HEX box's channels give its text back");
+    }
 }
 
 void checkParseWebHex(std::string_view text)
@@ -134,24 +190,30 @@ void checkParseWebHex(std::string_view text)
             "red and green are the first pairs, blue the last pair");
 }
 
-// Whatever reaches a channel box, its settled text reads as one channel of 0-255.
+// Whatever reaches a channel box, pasted whole or edited piece by piece, its settled text reads
+// as one channel of 0-255.
 void checkChannelBox(std::string_view text)
 {
     const std::string kept = channelBoxCharacters(text);
-    require(keepsExactly(kept, text, [](unsigned char c) { return std::isdigit(c); }),
+    require(keepsExactly(kept, text, kDigit),
             "a channel box keeps exactly the decimal digits, in order");
     require(channelBoxCharacters(kept) == kept, "the channel box rule changes nothing twice");
-
-    const std::string box = kept.substr(0, kChannelBoxLength);
-    const std::string settled = settledChannelText(box);
-    const double value = channelValue(settled);
-    require(isWholeChannel(value), "a settled channel box lies within 0-255");
-    const std::string expected = box.empty() ? "0" : channelValue(box) >= 256 ? "255" : box;
-    require(settled == expected,
-            "a settled box is 0 when empty, 255 when too large, else as typed");
-    require(settledChannelText(settled) == settled, "a settled box stays as it is");
-    require(channelText(value) == withoutLeadingZeros(settled),
-            "a settled box's value shows as its digits without leading zeros");
+    const std::optional<BoxEdit> pasted =
+        checkEdit(channelBoxEdit, text, text.size(), kDigit, kChannelBoxLength);
+    if (pasted) {
+        const std::string& box = pasted->text;
+        const std::string expected = box.empty() ? "0" : channelValue(box) >= 256 ? "255" : box;
+        require(settledChannelText(box) == expected,
+                "a settled box is 0 when empty, 255 when too large, else as typed");
+    }
+    const std::string edited = editBox(text, channelBoxEdit, kDigit, kChannelBoxLength, true);
+    for (const std::string& settled : {settledChannelText(pasted ? pasted->text : ""), edited}) {
+        const double value = channelValue(settled);
+        require(isWholeChannel(value), "a settled channel box lies within 0-255");
+        require(settledChannelText(settled) == settled, "a settled box stays as it is");
+        require(channelText(value) == withoutLeadingZeros(settled),
+                "a settled box's value shows as its digits without leading zeros");
+    }
 }
 
 void checkChannelValue(std::string_view text)

@@ -6,6 +6,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # FuzzedDataProvider.h, with which the tests replay the fuzz inputs
+  libclang-rt-14-dev
   fonts-dejavu-core
   xvfb xauth xdotool xclip imagemagick python3
   fp-utils dpkg-dev

@@ -39,11 +39,15 @@ std::unique_ptr<orvane::ScreenGrabber> screenGrabberForSession()
     return std::make_unique<orvane::QtScreenGrabber>();
 }
 
-std::vector<std::string> argumentsAfterProgram(const QStringList& arguments)
+// The arguments the toolkit left after the program's name, then those from the first "--" on,
+// which the toolkit never saw.
+std::vector<std::string> argumentsAfterProgram(const QStringList& toolkitArguments,
+                                               const std::vector<std::string>& fromEndOfOptions)
 {
     std::vector<std::string> after;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        after.push_back(arguments[i].toStdString());
+    for (qsizetype i = 1; i < toolkitArguments.size(); ++i)
+        after.push_back(toolkitArguments[i].toStdString());
+    after.insert(after.end(), fromEndOfOptions.begin(), fromEndOfOptions.end());
     return after;
 }
 
@@ -58,7 +62,11 @@ int main(int argc, char* argv[])
                                 qEnvironmentVariable("QT_QPA_PLATFORM").toStdString(),
                                 qEnvironmentVariable("DISPLAY").toStdString()))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
-    QApplication application(argc, argv);
+    int toolkitArgc = orvane::argumentsBeforeEndOfOptions(argc, argv);
+    std::vector<std::string> fromEndOfOptions;
+    for (int i = toolkitArgc; i < argc; ++i)
+        fromEndOfOptions.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
+    QApplication application(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     // Lets desktops match the windows to the installed entry and its icon.
@@ -66,7 +74,8 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     orvane::AppState state;
-    std::vector<std::string> arguments = argumentsAfterProgram(application.arguments());
+    std::vector<std::string> arguments =
+        argumentsAfterProgram(application.arguments(), fromEndOfOptions);
     const bool reportFirstPaint = orvane::takeOption(arguments, orvane::kReportFirstPaintOption);
     state.StartupFile = orvane::startupFileFromArguments(arguments);
     // Seeded once per run, so that the first Quick Tip differs between runs.

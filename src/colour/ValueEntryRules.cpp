@@ -17,6 +17,15 @@ template <typename Keep> std::string keepOnly(std::string_view text, Keep keep)
     return kept;
 }
 
+std::optional<BoxEdit> keptEdit(std::string_view edited, std::size_t cursor,
+                                std::string (*keep)(std::string_view), std::size_t length)
+{
+    std::string kept = keep(edited);
+    if (kept.size() > length)
+        return std::nullopt;
+    return BoxEdit{std::move(kept), keep(edited.substr(0, cursor)).size()};
+}
+
 } // namespace
 
 std::string channelBoxCharacters(std::string_view text)
@@ -27,6 +36,16 @@ std::string channelBoxCharacters(std::string_view text)
 std::string hexBoxCharacters(std::string_view text)
 {
     return keepOnly(text, [](unsigned char c) { return std::isxdigit(c) != 0; });
+}
+
+std::optional<BoxEdit> hexBoxEdit(std::string_view edited, std::size_t cursor)
+{
+    return keptEdit(edited, cursor, hexBoxCharacters, kHexBoxLength);
+}
+
+std::optional<BoxEdit> channelBoxEdit(std::string_view edited, std::size_t cursor)
+{
+    return keptEdit(edited, cursor, channelBoxCharacters, kChannelBoxLength);
 }
 
 std::string settledChannelText(std::string_view text)

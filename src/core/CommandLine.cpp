@@ -4,13 +4,22 @@
 
 namespace orvane {
 
+namespace {
+
+constexpr std::string_view kEndOfOptions = "--";
+
+} // namespace
+
 std::string startupFileFromArguments(const std::vector<std::string>& arguments)
 {
+    const auto end = std::find(arguments.begin(), arguments.end(), kEndOfOptions);
     std::string text;
-    for (const std::string& argument : arguments) {
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (argument == end)
+            continue;
         if (!text.empty())
             text += ' ';
-        text += argument;
+        text += *argument;
     }
     if (text.size() <= 1)
         return {};
@@ -19,10 +28,21 @@ std::string startupFileFromArguments(const std::vector<std::string>& arguments)
     return text;
 }
 
+int argumentsBeforeEndOfOptions(int argc, const char* const* argv)
+{
+    int count = 0;
+    while (count < argc && argv[count] != kEndOfOptions)
+        ++count;
+    return count;
+}
+
 bool takeOption(std::vector<std::string>& arguments, std::string_view option)
 {
-    return std::erase_if(arguments,
-                         [option](const std::string& argument) { return argument == option; }) > 0;
+    const auto end = std::find(arguments.begin(), arguments.end(), kEndOfOptions);
+    const auto kept = std::remove(arguments.begin(), end, option);
+    const bool found = kept != end;
+    arguments.erase(kept, end);
+    return found;
 }
 
 } // namespace orvane

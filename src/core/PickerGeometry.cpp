@@ -85,6 +85,8 @@ PixelPoint steppedPointer(PixelPoint pointer, int dx, int dy,
         if (holds(screen, target.x, target.y, 1))
             return target;
     const ScreenPixels& screen = screenHolding(pointer, screens);
+    if (screen.deviceSize.x <= 0 || screen.deviceSize.y <= 0)
+        return pointer;
     return {std::clamp(target.x, screen.origin.x, screen.origin.x + screen.deviceSize.x - 1),
             std::clamp(target.y, screen.origin.y, screen.origin.y + screen.deviceSize.y - 1)};
 }

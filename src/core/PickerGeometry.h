@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Pixels.h"
+
 #include <vector>
 
 namespace orvane {
@@ -14,12 +16,6 @@ inline constexpr int kMagnifierZoom = 3;
 // The panel's left edge when it stands on the left; it also never leaves this top.
 inline constexpr int kMagnifierPanelHome = 40;
 
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
-};
-
 // Where one screen's device pixels stand. Platforms give a screen's top-left corner the same
 // coordinates in logical and in device pixels and scale only from there; the snapshot shows the
 // screen from snapshotOrigin on, each device pixel as snapshotScale × snapshotScale of its own
@@ -30,15 +26,6 @@ struct ScreenPixels {
     double ratio = 1; // device pixels to a logical pixel
     PixelPoint snapshotOrigin;
     double snapshotScale = 1;
-};
-
-// A rectangle of whole pixels.
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
 // The picker's one window over every screen, described as a screen of its own: it covers the
@@ -67,7 +54,8 @@ const ScreenPixels& screenHolding(PixelPoint device, const std::vector<ScreenPix
 // The screen that shows the logical position: the one whose rectangle holds it, else the first.
 const ScreenPixels& screenHolding(double x, double y, const std::vector<ScreenPixels>& screens);
 // The device pixel a step of the arrow keys leads to: across onto the next screen where one
-// continues, else stopping at the edge of the screen the pointer is on.
+// continues, else stopping at the edge of the screen the pointer is on. A screen of no pixels,
+// as one being unplugged may report, has no edge to stop at: the pointer stays.
 PixelPoint steppedPointer(PixelPoint pointer, int dx, int dy,
                           const std::vector<ScreenPixels>& screens);
 // The snapshot pixel showing the device pixel on that screen.

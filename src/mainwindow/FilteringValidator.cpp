@@ -2,19 +2,18 @@
 
 namespace orvane {
 
-FilteringValidator::FilteringValidator(Filter filter, std::size_t maxLength, QObject* parent)
-    : QValidator(parent), filter_(std::move(filter)), maxLength_(maxLength)
+FilteringValidator::FilteringValidator(Rule rule, QObject* parent) : QValidator(parent), rule_(rule)
 {
 }
 
 QValidator::State FilteringValidator::validate(QString& input, int& position) const
 {
-    const std::string kept = filter_(input.toStdString());
-    if (kept.size() > maxLength_)
+    const std::optional<BoxEdit> kept =
+        rule_(input.toStdString(), static_cast<std::size_t>(input.left(position).toUtf8().size()));
+    if (!kept)
         return Invalid;
-    const std::string keptBeforeCursor = filter_(input.left(position).toStdString());
-    input = QString::fromStdString(kept);
-    position = static_cast<int>(keptBeforeCursor.size());
+    input = QString::fromStdString(kept->text);
+    position = static_cast<int>(kept->cursor);
     return Acceptable;
 }
 

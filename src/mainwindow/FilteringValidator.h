@@ -1,24 +1,25 @@
 #pragma once
 
+#include "colour/ValueEntryRules.h"
+
 #include <QValidator>
-#include <functional>
-#include <string>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace orvane {
 
-// Keeps a box to the characters a filter lets through and to a maximum length, whether the text
-// is typed, pasted or dropped: unwanted characters are dropped, an over-long result is refused.
+// Holds a box to its rule whether the text is typed, pasted or dropped: unwanted characters are
+// dropped, an edit that would leave too many is refused.
 class FilteringValidator : public QValidator {
 public:
-    using Filter = std::function<std::string(std::string_view)>;
-    FilteringValidator(Filter filter, std::size_t maxLength, QObject* parent = nullptr);
+    using Rule = std::optional<BoxEdit> (*)(std::string_view edited, std::size_t cursor);
+    explicit FilteringValidator(Rule rule, QObject* parent = nullptr);
 
     State validate(QString& input, int& position) const override;
 
 private:
-    Filter filter_;
-    std::size_t maxLength_;
+    Rule rule_;
 };
 
 } // namespace orvane

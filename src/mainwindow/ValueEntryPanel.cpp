@@ -39,7 +39,7 @@ ValueEntryPanel::ValueEntryPanel(QWidget* parent) : QWidget(parent)
     hexBox_ = new QLineEdit(this);
     hexBox_->setObjectName(QStringLiteral("Text1"));
     hexBox_->setAccessibleName(tr("HEX value"));
-    hexBox_->setValidator(new FilteringValidator(hexBoxCharacters, kHexBoxLength, hexBox_));
+    hexBox_->setValidator(new FilteringValidator(hexBoxEdit, hexBox_));
     hexBox_->setGeometry(kLabelWidth, 0, kHexBoxWidth, kBoxHeight);
     addLabel(tr("HE&X"), hexBox_, 0, this);
 
@@ -55,7 +55,7 @@ ValueEntryPanel::ValueEntryPanel(QWidget* parent) : QWidget(parent)
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text%1").arg(channel + 2));
         box->setAccessibleName(names[channel]);
-        box->setValidator(new FilteringValidator(channelBoxCharacters, kChannelBoxLength, box));
+        box->setValidator(new FilteringValidator(channelBoxEdit, box));
         box->setGeometry(kLabelWidth, top, kChannelBoxWidth, kBoxHeight);
         box->installEventFilter(this);
         connect(box, &QLineEdit::textEdited, this, [this, channel] { settleChannelBox(channel); });

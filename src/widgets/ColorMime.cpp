@@ -6,9 +6,18 @@
 
 namespace orvane {
 
+namespace {
+
+// What a swatch of this program drags. A drop target reads only this object: a drag from another
+// program arrives as the platform's stand-in for that program's data, and asking it for the data
+// waits on that program, which may offer a great deal or answer slowly.
+class OwnColorMime final : public QMimeData {};
+
+} // namespace
+
 QMimeData* makeColorMime(ColorValue color)
 {
-    auto* mime = new QMimeData;
+    auto* mime = new OwnColorMime;
     mime->setData(kColorMimeType, QByteArray::number(color));
     mime->setText(qText(hashHex(color)));
     return mime;
@@ -16,7 +25,7 @@ QMimeData* makeColorMime(ColorValue color)
 
 std::optional<ColorValue> colorFromMime(const QMimeData* mime)
 {
-    if (mime == nullptr || !mime->hasFormat(kColorMimeType))
+    if (dynamic_cast<const OwnColorMime*>(mime) == nullptr)
         return std::nullopt;
     bool ok = false;
     const int value = mime->data(kColorMimeType).toInt(&ok);

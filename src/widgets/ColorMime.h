@@ -14,6 +14,8 @@ namespace orvane {
 inline const QString kColorMimeType = QStringLiteral("application/x-orvane-color");
 
 QMimeData* makeColorMime(ColorValue color);
+// The colour of a drag that began in this program; nothing for any other data, whose content is
+// never asked for.
 std::optional<ColorValue> colorFromMime(const QMimeData* mime);
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "widgets/ToolWindow.h"
 
+#include "core/WindowPlacement.h"
 #include "widgets/SwatchWidget.h"
 #include "widgets/Twips.h"
 
@@ -8,34 +9,29 @@
 #include <QScreen>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace orvane {
+
+namespace {
+
+std::vector<PixelRect> availableAreas()
+{
+    std::vector<PixelRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return areas;
+}
+
+} // namespace
 
 std::int16_t pixelsToStoredTwips(int pixels)
 {
     const long twips = static_cast<long>(pixels) * kTwipsPerPixel;
     return static_cast<std::int16_t>(std::clamp<long>(
         twips, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
-}
-
-QPoint ontoNearestScreen(QPoint topLeft)
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    QPoint best = topLeft;
-    long bestDistance = std::numeric_limits<long>::max();
-    for (const QScreen* screen : screens) {
-        const QRect area = screen->availableGeometry();
-        if (area.contains(topLeft))
-            return topLeft;
-        const QPoint inside(std::clamp(topLeft.x(), area.left(), area.right()),
-                            std::clamp(topLeft.y(), area.top(), area.bottom()));
-        const long distance = (inside - topLeft).manhattanLength();
-        if (distance < bestDistance) {
-            bestDistance = distance;
-            best = inside;
-        }
-    }
-    return best;
 }
 
 ToolWindow::ToolWindow(std::int16_t& left, std::int16_t& top, QWidget* parent)
@@ -47,7 +43,9 @@ ToolWindow::ToolWindow(std::int16_t& left, std::int16_t& top, QWidget* parent)
 void ToolWindow::placeAtStoredPosition()
 {
     const QPoint wanted(left_ / kTwipsPerPixel, top_ / kTwipsPerPixel);
-    const QPoint placed = ontoNearestScreen(wanted);
+    const PixelPoint corner =
+        placeOnScreens({wanted.x(), wanted.y()}, frameGeometry().width(), availableAreas());
+    const QPoint placed(corner.x, corner.y);
     move(placed);
     placedAt_ = placed;
     placedLeft_ = placed == wanted ? left_ : pixelsToStoredTwips(placed.x());

@@ -18,8 +18,8 @@ public:
     // left and top are the window's position fields in the shared state.
     ToolWindow(std::int16_t& left, std::int16_t& top, QWidget* parent);
 
-    // Places the frame's top-left corner at the stored position; a position off every screen is
-    // moved onto the nearest one.
+    // Places the frame's top-left corner at the stored position; a window whose title strip
+    // would be out of reach there is moved onto the nearest screen.
     void placeAtStoredPosition();
     // Writes where the frame stands into the position fields. A window that was not moved since
     // it was placed stores exactly the twips it was placed at.
@@ -45,7 +45,5 @@ private:
 
 // Converts a window position in pixels to twips, clamped to the 16-bit field.
 std::int16_t pixelsToStoredTwips(int pixels);
-// The point itself when some screen holds it, otherwise the nearest point of the nearest screen.
-QPoint ontoNearestScreen(QPoint topLeft);
 
 } // namespace orvane

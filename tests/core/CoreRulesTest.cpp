@@ -3,6 +3,7 @@
 #include "core/PickerGeometry.h"
 #include "core/TipsFile.h"
 #include "core/UndoHistory.h"
+#include "core/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -31,13 +32,17 @@ TEST(CommandLineTest, StartupFileFromArguments)
         {{"\"/home/me/sea blue.vrx\""}, "/home/me/sea blue.vrx"},
         {{"\"/home/me/sea", "blue.vrx\""}, "/home/me/sea blue.vrx"},
         {{"\"/home/me/a.vrx"}, "\"/home/me/a.vrx"}, // a quote on one side only is part of it
+        // The first "--" ends the options and is dropped; a later one is part of the path.
+        {{"--", "--odd-name.vrx"}, "--odd-name.vrx"},
+        {{"--", "a", "--", "b"}, "a -- b"},
+        {{"--"}, ""},
     };
     for (const auto& [arguments, file] : rows)
         EXPECT_EQ(startupFileFromArguments(arguments), file) << testing::PrintToString(arguments);
 }
 
-// The option is removed wherever and however often it stands before the file is read; a path
-// that merely contains it stays a path.
+// The option is removed wherever and however often it stands before the file is read, up to a
+// "--"; a path that merely contains it, or follows the "--", stays a path.
 TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
 {
     const std::string option = "--report-first-paint";
@@ -45,6 +50,8 @@ TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
         {{option, "/home/me/sea", "blue.vrx"}, true, "/home/me/sea blue.vrx"},
         {{"a.vrx", option, option}, true, "a.vrx"},
         {{"/tmp/" + option + ".vrx"}, false, "/tmp/" + option + ".vrx"},
+        {{"--", option}, false, option},
+        {{option, "a", "--", option}, true, "a " + option},
     };
     for (auto [arguments, found, file] : rows) {
         SCOPED_TRACE(testing::PrintToString(arguments));
@@ -104,10 +111,13 @@ TEST(PickerGeometryTest, PointerFindsTheDevicePixelUnderItAndItsSnapshotPixel)
     EXPECT_EQ(snapshotPixelOf({3000, 10}, screenHolding({3000, 10}, mixed)),
               PixelPoint({3000, 10}));
     EXPECT_EQ(snapshotPixelOf({3841, 5}, screenHolding({3841, 5}, mixed)), PixelPoint({7682, 10}));
-    // Arrow steps cross onto the next screen, and stop where none continues.
+    // Arrow steps cross onto the next screen, and stop where none continues; on a screen being
+    // unplugged, which may report no pixels, they stay.
     EXPECT_EQ(steppedPointer({3839, 5}, 1, 0, mixed), PixelPoint({3840, 5}));
     EXPECT_EQ(steppedPointer({3845, 1020}, 0, 10, mixed), PixelPoint({3845, 1023}));
     EXPECT_EQ(steppedPointer({3835, 2155}, 10, 0, mixed), PixelPoint({3839, 2155}));
+    const std::vector<ScreenPixels> unplugged = {{{100, 0}, {0, 0}, 1, {0, 0}, 1}};
+    EXPECT_EQ(steppedPointer({100, 0}, 1, 1, unplugged), PixelPoint({100, 0}));
 }
 
 // The one picker window spans the screens' device pixels at the ratio of the screen it starts
@@ -142,6 +152,33 @@ TEST(PickerGeometryTest, MagnifierPanelJumpsAside)
     const int rows[][3] = {{40, kW, kW - 120}, {49, kW, kW - 120}, {50, kW, 40}, {40, 800, 680}};
     for (const auto& [left, width, next] : rows)
         EXPECT_EQ(magnifierPanelLeftOnEnter(left, width), next) << left << " of " << width;
+}
+
+// A window stays where a user can still take hold of its title strip; otherwise its corner moves
+// onto the nearest screen far enough in for that. Two screens side by side; an unplugged screen
+// has an empty area.
+TEST(WindowPlacementTest, AWindowStaysWhereItsTitleStripCanBeTakenElseMovesOntoAScreen)
+{
+    const PixelRect left{0, 0, kW, kH};
+    const PixelRect right{kW, 0, 1280, 1024};
+    const PixelRect unplugged{};
+    using Areas = std::vector<PixelRect>;
+    const std::tuple<PixelPoint, int, Areas, PixelPoint> rows[] = {
+        {{100, 100}, 300, {left, right}, {100, 100}},
+        {{kW - 20, 100}, 300, {left, right}, {kW - 20, 100}}, // the strip is on the right screen
+        {{kW - 20, 100}, 300, {left}, {kW - 48, 100}},        // only a corner was on the screen
+        {{100, kH - 5}, 300, {left}, {100, kH - 20}},
+        {{kW - 20, 100}, 16, {left}, {kW - 20, 100}}, // a narrow window's whole strip is
+        {{kW - 10, 100}, 16, {left}, {kW - 16, 100}},
+        {{-200, 100}, 300, {left}, {-200, 100}}, // the strip's right part is usable
+        {{-260, 100}, 300, {left}, {0, 100}},
+        {{-2000, -50}, 300, {left, right}, {0, 0}},
+        {{-2000, 500}, 300, {unplugged, right}, {kW, 500}},
+        {{-2000, 500}, 300, {unplugged}, {-2000, 500}},
+    };
+    for (const auto& [wanted, width, areas, placed] : rows)
+        EXPECT_EQ(placeOnScreens(wanted, width, areas), placed)
+            << wanted.x << "," << wanted.y << " width " << width << " on " << areas.size();
 }
 
 // Either variable makes the session a Wayland one; XWayland clients see WAYLAND_DISPLAY too.

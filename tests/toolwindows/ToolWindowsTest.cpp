@@ -34,6 +34,20 @@ constexpr ColorValue kStartColor = 51 + 35 * 256 + 231 * 65536; // #3323E7
 constexpr ColorValue kOrange = 33023;                           // 255, 128, 0
 using Squares = std::array<ColorValue, 3>;
 
+// A colour offered by another program, as the platform hands it over; counts the requests for it.
+class ForeignColorOffer : public QMimeData {
+public:
+    QStringList formats() const override { return {kColorMimeType, QStringLiteral("text/plain")}; }
+    mutable int requests = 0;
+
+protected:
+    QVariant retrieveData(const QString&, QMetaType) const override
+    {
+        ++requests;
+        return QByteArray::number(kOrange);
+    }
+};
+
 TEST(AboutWindowTest, ClosesOnAClickOutsideTheLabelOrAfterThreeSeconds)
 {
     // Runs the deletion that closing asks for and tells whether the window is gone.
@@ -116,6 +130,15 @@ TEST_F(FavoritesWindowTest, SlotsFillChooseTakeDropsAndClearAndKeepOnTopKeepsThe
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QCoreApplication::sendEvent(slot(0), &drop);
     EXPECT_EQ(label(0), "255.128.0\n#FF8000");
+    // Another program is never asked for the data it offers.
+    ForeignColorOffer foreign;
+    QDragEnterEvent foreignEnter(QPoint(5, 5), Qt::CopyAction, &foreign, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(slot(4), &foreignEnter);
+    QDropEvent foreignDrop(QPointF(5, 5), Qt::CopyAction, &foreign, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(slot(4), &foreignDrop);
+    EXPECT_FALSE(foreignEnter.isAccepted());
+    EXPECT_EQ(foreign.requests, 0);
+    EXPECT_EQ(state_.FavColors[4], kNoColor);
     emit slot(3)->dropped(kOrange, true);
     ASSERT_EQ(chosen.count(), 2);
     EXPECT_EQ(chosen.at(1).at(0).toInt(), kOrange);
