@@ -4,8 +4,10 @@
 #include "widgets/ColorMime.h"
 #include "widgets/QtConversions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
@@ -46,6 +48,38 @@ TEST_F(MainWindowTest, SwatchHoverClickPopupAndDrop)
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
     QCoreApplication::sendEvent(window_->swatch(3), &enter);
     EXPECT_FALSE(enter.isAccepted());
+}
+
+// Tab comes to the swatches after the value boxes, the arrows follow the grid as it stands with
+// the current colour at its left, and the keys and a screen reader's press act as the buttons.
+TEST_F(MainWindowTest, TheKeyboardAndAScreenReaderUseTheSwatches)
+{
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->findChild<QWidget*>("Command1")->setFocus(); // the last value control
+    const std::pair<Qt::Key, int> walk[] = {
+        {Qt::Key_Tab, 16},  {Qt::Key_Right, 11}, {Qt::Key_Down, 10}, {Qt::Key_Right, 15},
+        {Qt::Key_Up, 12},   {Qt::Key_Left, 11},  {Qt::Key_Up, 0},    {Qt::Key_Left, 0},
+        {Qt::Key_Down, 11}, {Qt::Key_Left, 16}};
+    for (const auto& [key, index] : walk) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        ASSERT_EQ(QApplication::focusWidget(), window_->swatch(index)) << index;
+        EXPECT_EQ(window_->statusText(2),
+                  "HEX: " + qText(hashHex(window_->swatch(index)->color())));
+    }
+    EXPECT_EQ(window_->swatch(16)->grab().toImage().pixelColor(2, 20), QColor(Qt::black));
+
+    const ColorValue five = window_->swatch(5)->color();
+    QTest::keyClick(window_->swatch(5), Qt::Key_Space);
+    EXPECT_EQ(window_->currentColor(), five);
+    QTest::keyClick(window_->swatch(2), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(window_->findChild<QMenu*>("popmenu")->isVisible());
+    EXPECT_EQ(state_.PopupColor, window_->swatch(2)->color());
+    QAccessibleInterface* eight = QAccessible::queryAccessibleInterface(window_->swatch(8));
+    EXPECT_EQ(eight->role(), QAccessible::Button);
+    const ColorValue eightColor = window_->swatch(8)->color();
+    eight->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window_->currentColor(), eightColor);
 }
 
 TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
