@@ -97,6 +97,13 @@ TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
     EXPECT_EQ(window_->currentColor(), window_->swatch(0)->color());
     QTest::mousePress(palette, Qt::RightButton, {}, QPoint(355, 5)); // any button picks cell 35
     EXPECT_EQ(window_->valueEntry()->hexText(), "00FFFF");
+
+    // The arrow keys move the focus cell from the first, within the grid, and preview it.
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter})
+        QTest::keyClick(palette, key);
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.0.102"); // cell 38
+    EXPECT_EQ(palette->accessibleName(), "Web-safe palette, #330066");
+    EXPECT_EQ(window_->valueEntry()->hexText(), "330066");
 }
 
 TEST_F(MainWindowTest, SpectrumToggleAndPick)
@@ -113,6 +120,16 @@ TEST_F(MainWindowTest, SpectrumToggleAndPick)
         QTest::mousePress(spectrum, Qt::LeftButton, {}, point);
     EXPECT_EQ(WebHex(window_->currentColor()), "F7FFF7");
     EXPECT_EQ(state_.UndoPos, 2);
+
+    // With Ctrl the arrows move the focus pixel ten at a time; Enter takes it.
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+        {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Down, {}}, {Qt::Key_Return, {}}};
+    for (const auto& [key, modifier] : keys)
+        QTest::keyClick(spectrum, key, modifier);
+    const ColorValue taken = window_->currentColor();
+    EXPECT_EQ(spectrum->accessibleName(), "Spectrum palette, " + qText(hashHex(taken)));
+    QTest::mousePress(spectrum, Qt::LeftButton, {}, QPoint(10, 1));
+    EXPECT_EQ(window_->currentColor(), taken);
 
     toggle->trigger();
     EXPECT_EQ(toggle->text(), "Show Spectrum &Palette");
