@@ -15,8 +15,10 @@ for option in "$@"; do
 done
 
 # The install checks (tests/install) also run the installed program under a private X server
-# and validate the desktop files; the desktop portal tests start a private dbus-daemon.
-scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus
+# and validate the desktop files; the desktop portal tests start a private dbus-daemon, on which
+# an end-to-end test reads the program as a screen reader does (AT-SPI).
+scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus \
+  at-spi2-core python3-pyatspi
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen
