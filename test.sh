@@ -15,12 +15,13 @@ for option in "$@"; do
 done
 
 # The install checks (tests/install) also run the installed program under a private X server
-# and validate the desktop files; the desktop portal tests start a private dbus-daemon; one
-# end-to-end test traces the program's saves with strace; the Wayland end-to-end test runs a
-# headless sway session with the real desktop portal.
+# and validate the desktop files; the desktop portal tests start a private dbus-daemon, on which
+# an end-to-end test reads the program as a screen reader does (AT-SPI); one end-to-end test
+# traces the program's saves with strace; the Wayland end-to-end test runs a headless sway
+# session with the real desktop portal.
 scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus \
-  strace sway swaybg xwayland grim slurp pipewire xdg-desktop-portal xdg-desktop-portal-wlr \
-  qt6-wayland python3-gi
+  at-spi2-core python3-pyatspi strace sway swaybg xwayland grim slurp pipewire \
+  xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland python3-gi
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen

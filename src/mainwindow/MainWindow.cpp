@@ -74,6 +74,16 @@ void MainWindow::buildClientArea()
     connect(clientArea_, &ClientArea::backgroundHovered, this, &MainWindow::hoverBackground);
     connect(clientArea_, &ClientArea::backgroundClicked, this, &MainWindow::clickBackground);
 
+    // First, so that the HEX box has the focus at start and Tab goes on to the swatches.
+    valueEntry_ = new ValueEntryPanel(clientArea_);
+    valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
+                             kClientHeight - kValueColumnTop);
+    connect(valueEntry_, &ValueEntryPanel::setRgbRequested, this, &MainWindow::setRgb);
+    connect(valueEntry_, &ValueEntryPanel::setHexRequested, this, &MainWindow::setHex);
+    auto* passThrough = new ShortcutPassThrough(actions_->shortcuts(), valueEntry_);
+    for (QLineEdit* box : valueEntry_->boxes())
+        box->installEventFilter(passThrough);
+
     grid_ = new SchemeSwatchGrid(clientArea_, visionMenu_->vision(), this);
     connect(grid_, &SchemeSwatchGrid::swatchHovered, this, &MainWindow::hoverSwatch);
     connect(grid_, &SchemeSwatchGrid::swatchReleased, this, &MainWindow::releaseSwatch);
@@ -85,15 +95,6 @@ void MainWindow::buildClientArea()
     palettes_ = new PaletteStack(clientArea_, visionMenu_->vision(), this);
     connect(palettes_, &PaletteStack::colorHovered, this, &MainWindow::previewColor);
     connect(palettes_, &PaletteStack::colorPressed, this, &MainWindow::selectColor);
-
-    valueEntry_ = new ValueEntryPanel(clientArea_);
-    valueEntry_->setGeometry(kValueColumnLeft, kValueColumnTop, kClientWidth - kValueColumnLeft,
-                             kClientHeight - kValueColumnTop);
-    connect(valueEntry_, &ValueEntryPanel::setRgbRequested, this, &MainWindow::setRgb);
-    connect(valueEntry_, &ValueEntryPanel::setHexRequested, this, &MainWindow::setHex);
-    auto* passThrough = new ShortcutPassThrough(actions_->shortcuts(), valueEntry_);
-    for (QLineEdit* box : valueEntry_->boxes())
-        box->installEventFilter(passThrough);
 }
 
 void MainWindow::connectActions()

@@ -29,6 +29,9 @@ SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, const SimulatedVision& vision,
     wheelFrame_->setFrameShadow(QFrame::Sunken);
     wheelFrame_->setGeometry(twipsRect(2280, 1110, 2190, 1590));
 
+    // Tab follows the reading order: the current colour at the left, then the grid row by row.
+    swatches_[kCurrentSwatch] = new SwatchWidget(tr("Current colour"), area);
+    swatches_[kCurrentSwatch]->setGeometry(twipsRect(120, 1455, 795, 795));
     for (int row = 0; row < 4; ++row) {
         for (int column = 0; column < 4; ++column) {
             const int index = kGridIndex[row][column];
@@ -38,8 +41,6 @@ SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, const SimulatedVision& vision,
             swatches_[index] = swatch;
         }
     }
-    swatches_[kCurrentSwatch] = new SwatchWidget(tr("Current colour"), area);
-    swatches_[kCurrentSwatch]->setGeometry(twipsRect(120, 1455, 795, 795));
     for (int index = 0; index <= kCurrentSwatch; ++index) {
         SwatchWidget* swatch = swatches_[index];
         swatch->setObjectName(QStringLiteral("Picture1_%1").arg(index));
@@ -51,6 +52,12 @@ SchemeSwatchGrid::SchemeSwatchGrid(QWidget* area, const SimulatedVision& vision,
                 });
         connect(swatch, &SwatchWidget::dropped, this, [this, index](ColorValue, bool fromItself) {
             emit swatchDropped(index, fromItself);
+        });
+        // The keys do what the buttons do.
+        connect(swatch, &SwatchWidget::activated, this,
+                [this, index] { emit swatchReleased(index, Qt::LeftButton, QPoint()); });
+        connect(swatch, &SwatchWidget::menuRequested, this, [this, index](QPoint position) {
+            emit swatchReleased(index, Qt::RightButton, position);
         });
     }
 }

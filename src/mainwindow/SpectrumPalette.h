@@ -13,7 +13,9 @@ namespace orvane {
 class SimulatedVision;
 
 // The spectrum palette: hue against lightness. It keeps its drawing in an image, so it repaints
-// itself after being covered; its undrawn last column and row show the window colour.
+// itself after being covered; its undrawn last column and row show the window colour. From the
+// keyboard, the arrow keys move a focus pixel (ten at a time with Ctrl), which is reported as
+// pointing at it is, and Enter or Space press it; its colour is in the accessible name.
 class SpectrumPalette : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +36,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void updateAccessibleName();
     // The picture to draw: the real one, or a copy made for the vision and kept until either
     // changes.
     const QImage& shownImage();
@@ -44,6 +48,7 @@ private:
     QPointer<const SimulatedVision> vision_;
     QImage shown_;
     std::optional<ColorVision> shownFor_;
+    QPoint focusPixel_;
 };
 
 } // namespace orvane

@@ -137,6 +137,15 @@ void FavoritesWindow::buildSlot(int index, const QFont& labelFont)
         swatchDropped(index, color, fromItself);
     });
     connect(swatch, &SwatchWidget::hovered, this, [this, index] { updateCursor(index); });
+    // The keys do what a click of that button does.
+    connect(swatch, &SwatchWidget::activated, this, [this, index] {
+        swatchPressed(index);
+        swatchReleased(index, Qt::LeftButton, QPoint());
+    });
+    connect(swatch, &SwatchWidget::menuRequested, this, [this, index](QPoint position) {
+        swatchPressed(index);
+        swatchReleased(index, Qt::RightButton, position);
+    });
     swatches_[index] = swatch;
 
     auto* clear = new QToolButton(this);

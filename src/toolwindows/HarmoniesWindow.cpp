@@ -50,6 +50,12 @@ HarmoniesWindow::HarmoniesWindow(AppState& state, QWidget* parent)
                 [this, index](Qt::MouseButton button, QPoint position) {
                     releaseSquare(index, button, position);
                 });
+        // Enter chooses the colour as a double click does; Shift+F10 asks for the popup.
+        connect(square, &SwatchWidget::activated, this,
+                [this, square] { emit colorChosenWithUndo(square->color()); });
+        connect(square, &SwatchWidget::menuRequested, this, [this, index](QPoint position) {
+            releaseSquare(index, Qt::RightButton, position);
+        });
         squares_[index] = square;
     }
 
@@ -71,6 +77,9 @@ void HarmoniesWindow::ReHar()
 
 bool HarmoniesWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A square that takes the focus comes to the front, so that its whole focus frame shows.
+    if (event->type() == QEvent::FocusIn)
+        static_cast<QWidget*>(watched)->raise();
     if (event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (SwatchWidget* square : squares_) {

@@ -30,7 +30,8 @@ signals:
     void popupRequested(QPoint globalPosition);
 
 protected:
-    // Double clicks on the squares, which report presses and releases but not double clicks.
+    // Double clicks on the squares, which report presses and releases but not double clicks, and
+    // the focus coming to a square.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -37,9 +37,10 @@ HistoryWindow::HistoryWindow(AppState& state, QWidget* parent)
     preview_ = new SwatchWidget(tr("Selected history colour"), this);
     preview_->setObjectName(QStringLiteral("Picture1"));
     preview_->setGeometry(twipsRect(240, 30, 1200, 1095));
-    // The preview only shows a colour: it is neither dragged nor dropped on.
+    // The preview only shows a colour: it is neither dragged nor dropped on, nor pressed.
     preview_->setDraggable(false);
     preview_->setAcceptDrops(false);
+    preview_->setActivatable(false);
 
     list_ = new QComboBox(this);
     list_->setObjectName(QStringLiteral("Combo1"));

@@ -154,8 +154,10 @@ ScreenPickerWindow::ScreenPickerWindow(const QImage& snapshot, std::vector<Scree
     pixelSwatch_ = new SwatchWidget(tr("Colour under the pointer"), view_);
     pixelSwatch_->setObjectName(QStringLiteral("Picture2"));
     pixelSwatch_->setGeometry(-1, kViewSide, 74, 74);
+    // It only shows the colour: the keys stay with the window, which picks with them.
     pixelSwatch_->setDraggable(false);
     pixelSwatch_->setAcceptDrops(false);
+    pixelSwatch_->setActivatable(false);
 
     auto* target = new QLabel(view_);
     target->setObjectName(QStringLiteral("Image1"));

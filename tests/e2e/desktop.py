@@ -6,6 +6,7 @@ to last as long as the slowest run needs (the sanitizer build on a busy machine)
 ends as soon as what it waits for is there.
 """
 
+import json
 import os
 import re
 import select
@@ -120,6 +121,7 @@ class Desktop:
                     + _QT_LAYOUT_VARIABLES}
         self.env["DISPLAY"] = f":{number}"
         self._selection_holders = []
+        self._session_bus = None
 
     def _read_display_number(self, pipe):
         # Xvfb writes its display number once it accepts connections.
@@ -137,7 +139,27 @@ class Desktop:
                 text += chunk
         return int(text.decode().strip())
 
+    def start_session_bus(self):
+        """A private session bus for everything started from now on, with the accessibility
+        bus it starts on demand: Qt then shows the program to screen readers. The bus's own
+        runtime folder keeps the accessibility bus of a test running beside this one apart."""
+        runtime = self.work / "bus-runtime"
+        runtime.mkdir(mode=0o700)
+        env = dict(self.env, XDG_RUNTIME_DIR=str(runtime))
+        self._session_bus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=env,
+            stdout=subprocess.PIPE, stderr=self._log)
+        address = self._session_bus.stdout.readline().decode().strip()
+        if not address:
+            raise Failure("the session bus did not start")
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+
     def close(self):
+        # The accessibility bus and its registry end with the session bus.
+        if self._session_bus is not None:
+            self._session_bus.terminate()
+            self._session_bus.wait()
         for holder in self._selection_holders:
             if holder.poll() is None:
                 holder.terminate()
@@ -433,6 +455,71 @@ class Program:
         return self.log_path.read_text(errors="replace") if self.log_path.exists() else ""
 
 
+class ScreenReader:
+    """The program as a screen reader meets it over AT-SPI, read by read_accessible.py under
+    Debian's Python, which carries pyatspi."""
+
+    SCRIPT = Path(__file__).with_name("read_accessible.py")
+    PYTHON = "/usr/bin/python3"
+
+    def __init__(self, desktop):
+        self.desktop = desktop
+
+    def _command(self, *arguments):
+        return [self.PYTHON, "-B", str(self.SCRIPT), *arguments]
+
+    def tree(self):
+        """Every object of the program: path, role, name, description, states, actions and
+        the text of those that have one."""
+        result = self.desktop.run(*self._command("tree"))
+        return json.loads(result.stdout)
+
+    def act(self, name, action):
+        self.desktop.run(*self._command("act", name, action))
+
+    def listen_for_focus(self):
+        """Starts listening for the objects that take the focus; returns the listener."""
+        return FocusListener(subprocess.Popen(
+            self._command("focus"), env=self.desktop.env, stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL))
+
+
+class FocusListener:
+    """The objects that took the focus, as a screen reader hears of them."""
+
+    def __init__(self, process):
+        self._process = process
+        self.heard = []
+        self._buffer = b""
+        self._next_line(lambda line: line == "listening", "the focus listener to start")
+
+    def _next_line(self, accept, what):
+        deadline = time.monotonic() + STEP_TIMEOUT
+        while True:
+            while b"\n" in self._buffer:
+                line, self._buffer = self._buffer.split(b"\n", 1)
+                if accept(line.decode()):
+                    return
+            remaining = deadline - time.monotonic()
+            if remaining <= 0 or self._process.poll() is not None:
+                raise Failure(f"gave up waiting for {what}; heard {self.heard}")
+            ready, _, _ = select.select([self._process.stdout], [], [], remaining)
+            if ready:
+                self._buffer += os.read(self._process.stdout.fileno(), 4096)
+
+    def expect_focus(self, role, name):
+        """Waits until an object of this role and name has taken the focus."""
+        def matches(line):
+            event = json.loads(line)
+            self.heard.append(event["name"])
+            return event == {"role": role, "name": name}
+        self._next_line(matches, f"{name!r} to take the focus")
+
+    def close(self):
+        self._process.terminate()
+        self._process.wait()
+
+
 class MainWindowLayout:
     """Where the main window's parts stand on the screen. The positions inside the client area
     are the window's own layout; the client area's top is the menu bar's height, which depends
@@ -539,6 +626,13 @@ SCHEMES = {
               "8C3CD2 D23CCD D23C82 D2413C DDA96E E9C79F 6EA2DD 9FC2E9").split(),
 }
 WEB_SAFE_CELLS = {100: "66CCCC", 147: "CC0099", 160: "CC66CC"}
+# The spectrum's top-left pixel: hue 0 at lightness 98.36.
+SPECTRUM_FIRST_PIXEL = "FFF7F7"
+# The Web Preview's page at its default colours, element by element.
+WEB_PAGE_DEFAULTS = (("Page background", "FF8700"), ("Header bar", "4132D1"),
+                     ("Side bar", "7DBD21"), ("Body box", "FFFFFF"), ("Page title", "000000"),
+                     ("Header text", "FFFFFF"), ("Links", "000000"), ("Body caption", "1A4D80"),
+                     ("Body text", "000000"))
 # The start colour and its scheme as a deuteranope sees them, by the model of Machado, Oliveira
 # and Fernandes (2009) at full severity: the current colour, then the sixteen swatches.
 DEUTERANOPIA = {
@@ -557,6 +651,12 @@ class Expected:
 
     def web_safe(self, cell):
         return WEB_SAFE_CELLS[cell]
+
+    def spectrum_first_pixel(self):
+        return SPECTRUM_FIRST_PIXEL
+
+    def web_page_defaults(self):
+        return WEB_PAGE_DEFAULTS
 
     def seen_by_deuteranope(self, colour):
         """The current colour and its scheme as a deuteranope sees them."""

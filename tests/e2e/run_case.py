@@ -14,7 +14,8 @@ import traceback
 from pathlib import Path
 
 import record
-from desktop import Desktop, Expected, Failure, MainWindowLayout, Program, wait_for
+from desktop import (Desktop, Expected, Failure, MainWindowLayout, Program, ScreenReader,
+                     wait_for)
 
 START_COLOUR = "3323E7"  # 51, 35, 231
 
@@ -478,6 +479,115 @@ def settings_reach_the_disk_in_order(case):
         raise Failure(f"the save took the steps {steps}\nexpected {expected}")
 
 
+def keyboard_only_session(case):
+    """Without the mouse: Shift+Tab from the HEX box, where the focus starts, reaches the
+    web-safe grid, whose arrows and Enter set a colour; Shift+Tab goes back to the scheme
+    swatches, whose arrows and Enter pick one; Shift+F10 on that swatch adds its new colour to
+    the second favourite through the popup, and Ctrl+A the current colour to the first."""
+    desktop, program = case.desktop, case.program
+    case.prepare_settings(record.quiet_start())
+    # Parked before the program starts, the pointer never moves over it.
+    desktop.rest_pointer()
+    layout = case.start()
+    program.focus_main()
+
+    cell = 100  # row 2, column 28
+    desktop.key("shift+Tab", "Down", "Down", *["Right"] * 28, "Return")
+    cell_colour = case.expected.web_safe(cell)
+    case.expect_colour_shown(layout, cell_colour)
+
+    # The last swatch in Tab order is 6, at the bottom right; 4 stands two rows above it.
+    desktop.key("shift+Tab", "Up", "Up", "Return")
+    picked = case.expected.scheme(cell_colour)[4]
+    case.expect_colour_shown(layout, picked)
+
+    # The swatch now shows the fourth scheme colour of the picked one. In the popup the first
+    # item opens the favourite slots, of which the second is taken.
+    swatch_colour = case.expected.scheme(picked)[4]
+    desktop.key("shift+F10", "Down", "Right", "Down", "Return", "ctrl+a")
+    program.exit_with_ctrl_q()
+    stored = case.read_settings().favourites
+    expected = [record.colour_value(picked), record.colour_value(swatch_colour)]
+    if stored != expected + [record.NO_COLOUR] * 3:
+        raise Failure(f"myset.cfg keeps the favourites {stored}, not {expected} and empty ones")
+
+
+def screen_reader_reads_every_colour(case):
+    """Read over AT-SPI as a screen reader reads it, every control of the four tool windows and
+    the main window that shows a colour names it, the swatches are buttons whose press action
+    acts as a click, and the focus coming to a swatch or palette is heard with its colour."""
+    desktop, program = case.desktop, case.program
+    desktop.start_session_bus()
+    favourites = ["12AB34", "000000"]
+    settings = record.quiet_start()
+    settings.favourites = [record.colour_value(c) for c in favourites] + [record.NO_COLOUR] * 3
+    for tool in (record.FAVORITES, record.HARMONIES, record.WEB_PREVIEW):
+        settings.tools_open[tool] = record.TRUE
+    case.prepare_settings(settings)
+    # Away from every window, so that no hover changes the status bar.
+    desktop.rest_pointer()
+    case.start()
+    # History, opened at start, would list nothing until it is next activated.
+    program.focus_main()
+    desktop.key("ctrl+h")
+    reader = ScreenReader(desktop)
+
+    scheme = case.expected.scheme(START_COLOUR)
+    named = [("push button", f"Current colour, #{START_COLOUR}", None),
+             ("filler", "Web-safe palette, #000000", None),
+             ("filler", f"Spectrum palette, #{case.expected.spectrum_first_pixel()}", None),
+             ("label", f"HEX: #{START_COLOUR}", None),
+             ("label", "RGB: 51.35.231", None),
+             ("text", "HEX value", START_COLOUR),
+             ("text", "Red value", "51"),
+             ("text", "Green value", "35"),
+             ("text", "Blue value", "231"),
+             ("image", f"Selected history colour, #{START_COLOUR}", None),
+             ("push button", f"Harmony colour 1, #{scheme[0]}", None),
+             ("push button", f"Harmony colour 2, #{scheme[6]}", None),
+             ("push button", "Favorite 1, #12AB34", None),
+             ("label", "18.171.52\n#12AB34", None),
+             ("push button", "Favorite 2, #000000", None),
+             ("label", "0.0.0\n#000000", None),
+             ("push button", "Favorite 3, empty", None)]
+    named += [("push button", f"Scheme colour {index + 1}, #{colour}", None)
+              for index, colour in enumerate(scheme)]
+    named += [("filler", f"{element}, #{colour}", None)
+              for element, colour in case.expected.web_page_defaults()]
+
+    def missing(tree):
+        found = {(node["role"], node["name"], node.get("text")) for node in tree}
+        return [entry for entry in named if entry not in found]
+    wait_for("every colour to be named", lambda: missing(reader.tree()), lambda gone: not gone)
+
+    # The Web Preview's status panels say what they are for, and the colour after it.
+    panels = {node["name"]: node["description"] for node in reader.tree()
+              if node["name"] in ("Current RGB", "Current HEX")}
+    if panels != {"Current RGB": "RGB: 255.135.0", "Current HEX": "HEX: #FF8700"}:
+        raise Failure(f"the Web Preview's status panels read {panels}")
+    swatch = next(node for node in reader.tree() if node["name"].startswith("Scheme colour 1,"))
+    if swatch["actions"][:2] != ["Press", "ShowMenu"] or "focusable" not in swatch["states"]:
+        raise Failure(f"a scheme swatch offers {swatch['actions']}, states {swatch['states']}")
+
+    listener = reader.listen_for_focus()
+    try:
+        program.focus_main()
+        desktop.key("shift+Tab")
+        listener.expect_focus("filler", "Web-safe palette, #000000")
+        desktop.key("shift+Tab", "Up")
+        listener.expect_focus("push button", f"Scheme colour 7, #{scheme[6]}")
+        listener.expect_focus("push button", f"Scheme colour 6, #{scheme[5]}")
+    finally:
+        listener.close()
+
+    reader.act(f"Scheme colour 5, #{scheme[4]}", "Press")
+    wait_for("the pressed swatch's colour to be current",
+             lambda: {(node["name"], node.get("text")) for node in reader.tree()},
+             lambda found: {(f"Current colour, #{scheme[4]}", None),
+                            ("HEX value", scheme[4])} <= found)
+    program.exit_with_ctrl_q()
+
+
 CASES = {
     "first_run": first_run,
     "value_entry_swatches_undo_redo": value_entry_swatches_undo_redo,
@@ -489,6 +599,8 @@ CASES = {
     "web_page_export": web_page_export,
     "colour_vision_simulation": colour_vision_simulation,
     "settings_reach_the_disk_in_order": settings_reach_the_disk_in_order,
+    "keyboard_only_session": keyboard_only_session,
+    "screen_reader_reads_every_colour": screen_reader_reads_every_colour,
 }
 
 

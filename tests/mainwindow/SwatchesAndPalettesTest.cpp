@@ -4,8 +4,10 @@
 #include "widgets/ColorMime.h"
 #include "widgets/QtConversions.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
@@ -48,6 +50,38 @@ TEST_F(MainWindowTest, SwatchHoverClickPopupAndDrop)
     EXPECT_FALSE(enter.isAccepted());
 }
 
+// Tab comes to the swatches after the value boxes, the arrows follow the grid as it stands with
+// the current colour at its left, and the keys and a screen reader's press act as the buttons.
+TEST_F(MainWindowTest, TheKeyboardAndAScreenReaderUseTheSwatches)
+{
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    window_->findChild<QWidget*>("Command1")->setFocus(); // the last value control
+    const std::pair<Qt::Key, int> walk[] = {
+        {Qt::Key_Tab, 16},  {Qt::Key_Right, 11}, {Qt::Key_Down, 10}, {Qt::Key_Right, 15},
+        {Qt::Key_Up, 12},   {Qt::Key_Left, 11},  {Qt::Key_Up, 0},    {Qt::Key_Left, 0},
+        {Qt::Key_Down, 11}, {Qt::Key_Left, 16}};
+    for (const auto& [key, index] : walk) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        ASSERT_EQ(QApplication::focusWidget(), window_->swatch(index)) << index;
+        EXPECT_EQ(window_->statusText(2),
+                  "HEX: " + qText(hashHex(window_->swatch(index)->color())));
+    }
+    EXPECT_EQ(window_->swatch(16)->grab().toImage().pixelColor(2, 20), QColor(Qt::black));
+
+    const ColorValue five = window_->swatch(5)->color();
+    QTest::keyClick(window_->swatch(5), Qt::Key_Space);
+    EXPECT_EQ(window_->currentColor(), five);
+    QTest::keyClick(window_->swatch(2), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(window_->findChild<QMenu*>("popmenu")->isVisible());
+    EXPECT_EQ(state_.PopupColor, window_->swatch(2)->color());
+    QAccessibleInterface* eight = QAccessible::queryAccessibleInterface(window_->swatch(8));
+    EXPECT_EQ(eight->role(), QAccessible::Button);
+    const ColorValue eightColor = window_->swatch(8)->color();
+    eight->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(window_->currentColor(), eightColor);
+}
+
 TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
 {
     auto* palette = window_->findChild<QWidget*>("Picture3");
@@ -63,6 +97,13 @@ TEST_F(MainWindowTest, WebSafeCellsPreviewAndPick)
     EXPECT_EQ(window_->currentColor(), window_->swatch(0)->color());
     QTest::mousePress(palette, Qt::RightButton, {}, QPoint(355, 5)); // any button picks cell 35
     EXPECT_EQ(window_->valueEntry()->hexText(), "00FFFF");
+
+    // The arrow keys move the focus cell from the first, within the grid, and preview it.
+    for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Enter})
+        QTest::keyClick(palette, key);
+    EXPECT_EQ(window_->statusText(1), "RGB: 51.0.102"); // cell 38
+    EXPECT_EQ(palette->accessibleName(), "Web-safe palette, #330066");
+    EXPECT_EQ(window_->valueEntry()->hexText(), "330066");
 }
 
 TEST_F(MainWindowTest, SpectrumToggleAndPick)
@@ -79,6 +120,16 @@ TEST_F(MainWindowTest, SpectrumToggleAndPick)
         QTest::mousePress(spectrum, Qt::LeftButton, {}, point);
     EXPECT_EQ(WebHex(window_->currentColor()), "F7FFF7");
     EXPECT_EQ(state_.UndoPos, 2);
+
+    // With Ctrl the arrows move the focus pixel ten at a time; Enter takes it.
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {
+        {Qt::Key_Right, Qt::ControlModifier}, {Qt::Key_Down, {}}, {Qt::Key_Return, {}}};
+    for (const auto& [key, modifier] : keys)
+        QTest::keyClick(spectrum, key, modifier);
+    const ColorValue taken = window_->currentColor();
+    EXPECT_EQ(spectrum->accessibleName(), "Spectrum palette, " + qText(hashHex(taken)));
+    QTest::mousePress(spectrum, Qt::LeftButton, {}, QPoint(10, 1));
+    EXPECT_EQ(window_->currentColor(), taken);
 
     toggle->trigger();
     EXPECT_EQ(toggle->text(), "Show Spectrum &Palette");

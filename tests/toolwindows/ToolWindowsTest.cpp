@@ -143,10 +143,19 @@ TEST_F(FavoritesWindowTest, SlotsFillChooseTakeDropsAndClearAndKeepOnTopKeepsThe
     ASSERT_EQ(chosen.count(), 2);
     EXPECT_EQ(chosen.at(1).at(0).toInt(), kOrange);
 
+    // Enter fills an empty slot and chooses it as a click does; Shift+F10 asks for the popup at
+    // the middle of the slot.
+    QTest::keyClick(slot(4), Qt::Key_Return);
+    EXPECT_EQ(state_.FavColors[4], kStartColor);
+    EXPECT_EQ(chosen.count(), 3);
+    QTest::keyClick(slot(3), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(state_.PopupColor, kOrange);
+    EXPECT_EQ(popup.at(1).at(0).toPoint(), slot(3)->mapToGlobal(slot(3)->rect().center()));
+
     // A clear button empties only its own slot.
     QTest::mouseClick(window_->findChild<QToolButton*>("Command1_1"), Qt::LeftButton);
     EXPECT_EQ(state_.FavColors, (std::array<ColorValue, kFavoriteSlots>{
-                                    kOrange, kNoColor, kStartColor, kOrange, kNoColor}));
+                                    kOrange, kNoColor, kStartColor, kOrange, kStartColor}));
     EXPECT_EQ(label(1), "...,...,...\n#......");
 
     // Changing the window flags hides a window; the box must bring it back where it was. Storing
@@ -168,12 +177,13 @@ TEST(HarmoniesWindowTest, SquaresFollowTheChosenKindAndReHar)
     SetDefaults(state);
     state.HarmonyColors = {100, 101, 102, 103, 104, 105, 106, 107};
     HarmoniesWindow window(state);
-    const auto shown = [&window] {
+    const auto square = [&window](int index) {
+        return window.findChild<SwatchWidget*>(QStringLiteral("Picture1_%1").arg(index));
+    };
+    const auto shown = [&square] {
         Squares colors{};
-        for (int i = 0; i < 3; ++i) {
-            auto* square = window.findChild<SwatchWidget*>(QStringLiteral("Picture1_%1").arg(i));
-            colors[i] = square->isHidden() ? 0 : square->color();
-        }
+        for (int i = 0; i < 3; ++i)
+            colors[i] = square(i)->isHidden() ? 0 : square(i)->color();
         return colors;
     };
     EXPECT_EQ(shown(), (Squares{100, 101, 0})) << "every opening starts with Complements";
@@ -192,6 +202,20 @@ TEST(HarmoniesWindowTest, SquaresFollowTheChosenKindAndReHar)
     state.HarmonyColors = {};
     window.ReHar();
     EXPECT_EQ(shown(), (Squares{200, 201, 0}));
+
+    // From the keyboard: the arrows walk the diagonal and bring the square with the focus to the
+    // front; Enter chooses it as a double click does.
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    square(1)->setFocus();
+    QTest::keyClick(square(1), Qt::Key_Left);
+    ASSERT_TRUE(square(0)->hasFocus());
+    EXPECT_EQ(window.childAt(square(1)->geometry().topLeft() + QPoint(2, 2)), square(0));
+    QSignalSpy chosen(&window, &HarmoniesWindow::colorChosenWithUndo);
+    QTest::keyClick(square(0), Qt::Key_Space);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toInt(), 200);
 }
 
 // Records the start colour as start-up does, then the given number of colours n, 1, 2, ...
