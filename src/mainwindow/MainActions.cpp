@@ -43,6 +43,8 @@ MainActions::MainActions(QMainWindow* window)
                                QKeySequence(Qt::CTRL | Qt::Key_A));
     copyHex = addAction(edit, "Copy_HEX", QStringLiteral("&Copy HEX"),
                         QKeySequence(Qt::CTRL | Qt::Key_C));
+    copyAsMenu = edit->addMenu(QStringLiteral("Copy &As"));
+    copyAsMenu->setObjectName(QStringLiteral("Copy_As"));
 
     QMenu* adjust = bar->addMenu(QStringLiteral("&Adjust"));
     adjust->setObjectName(QStringLiteral("Adjust"));
@@ -105,6 +107,8 @@ MainActions::MainActions(QMainWindow* window)
     addToFavoritesSeparator = popmenu->addSeparator();
     selectColor = addAction(popmenu, "Select_Color", QStringLiteral("Select Color"));
     popupCopyHex = addAction(popmenu, "pop_Copy_HEX", QStringLiteral("Copy HEX"));
+    popupCopyAsMenu = popmenu->addMenu(QStringLiteral("Copy As"));
+    popupCopyAsMenu->setObjectName(QStringLiteral("pop_Copy_As"));
 }
 
 QList<QKeySequence> MainActions::shortcuts() const
@@ -134,6 +138,8 @@ QList<QKeySequence> MainActions::shortcuts() const
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());
     }
+    // Ctrl+Shift+C moves between the Copy As items.
+    keys << kCopyAsLastShortcut;
     return keys;
 }
 
