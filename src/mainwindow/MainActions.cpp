@@ -30,6 +30,11 @@ MainActions::MainActions(QMainWindow* window)
     saveScheme = addAction(file, "Save_Scheme", QStringLiteral("&Save Scheme..."),
                            QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
+    importPalette = addAction(file, "Import_Palette", QStringLiteral("&Import Palette..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_I));
+    exportPalette = addAction(file, "Export_Palette", QStringLiteral("&Export Palette..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addSeparator();
     exit = addAction(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -139,7 +144,7 @@ QList<QKeySequence> MainActions::shortcuts() const
             keys.append(action->shortcut());
     }
     // Ctrl+Shift+C moves between the Copy As items.
-    keys << kCopyAsLastShortcut;
+    keys << importPalette->shortcut() << exportPalette->shortcut() << kCopyAsLastShortcut;
     return keys;
 }
 

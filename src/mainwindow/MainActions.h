@@ -18,6 +18,8 @@ struct MainActions {
 
     QAction* openScheme;
     QAction* saveScheme;
+    QAction* importPalette;
+    QAction* exportPalette;
     QAction* exit;
     QAction* undo;
     QAction* redo;

@@ -7,6 +7,7 @@
 #include "mainwindow/ColorStatusBar.h"
 #include "mainwindow/CopyAsMenu.h"
 #include "mainwindow/MainToolbar.h"
+#include "mainwindow/PaletteFileCommands.h"
 #include "mainwindow/PaletteStack.h"
 #include "mainwindow/SchemeFileCommands.h"
 #include "mainwindow/ScreenPick.h"
@@ -57,6 +58,8 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
         *environment_.dialogs, *environment_.messages, this);
     schemeFiles_ =
         new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
+    new PaletteFileCommands(state_, *actions_, *grid_, *hub_, *environment_.dialogs,
+                            *environment_.messages, this);
     new CopyAsMenu(
         *actions_, state_, [this] { return currentColor(); }, this);
     statusBar_ = new ColorStatusBar(this);
