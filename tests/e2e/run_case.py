@@ -13,6 +13,7 @@ import sys
 import traceback
 from pathlib import Path
 
+import palettes
 import record
 from desktop import Desktop, Expected, Failure, MainWindowLayout, Program, wait_for
 
@@ -486,6 +487,7 @@ CASES = {
     "web_page_export": web_page_export,
     "colour_vision_simulation": colour_vision_simulation,
     "settings_reach_the_disk_in_order": settings_reach_the_disk_in_order,
+    "palette_export_and_import": palettes.palette_export_and_import,
 }
 
 
