@@ -18,10 +18,12 @@ done
 # and validate the desktop files; the desktop portal tests start a private dbus-daemon, on which
 # an end-to-end test reads the program as a screen reader does (AT-SPI); one end-to-end test
 # traces the program's saves with strace; the Wayland end-to-end test runs a headless sway
-# session with the real desktop portal.
+# session with the real desktop portal; the palette end-to-end test reads the exported
+# stylesheet with tinycss2 and imports a palette that GIMP ships (gimp-data holds only data
+# files).
 scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus \
   at-spi2-core python3-pyatspi strace sway swaybg xwayland grim slurp pipewire \
-  xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland python3-gi
+  xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland python3-gi python3-tinycss2 gimp-data
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${ORVANE_FUZZ_SECONDS:-30}
 build_dir=build-fuzz
-targets=(record_fuzzer tips_fuzzer text_forms_fuzzer file_filter_fuzzer)
+targets=(record_fuzzer tips_fuzzer text_forms_fuzzer file_filter_fuzzer gpl_fuzzer css_fuzzer json_fuzzer
+         ase_fuzzer)
 
 scripts/ensure-packages.sh clang libclang-rt-14-dev
 CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

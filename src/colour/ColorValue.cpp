@@ -1,5 +1,7 @@
 #include "colour/ColorValue.h"
 
+#include "colour/ColorModels.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -85,6 +87,25 @@ double channelValue(std::string_view text)
     return value;
 }
 
+std::optional<ColorValue> parseHashHex(std::string_view text)
+{
+    const std::size_t digits = text.size() - 1;
+    if (text.empty() || text[0] != '#' ||
+        (digits != 3 && digits != 4 && digits != 6 && digits != 8))
+        return std::nullopt;
+    int channels[4] = {};
+    const std::size_t width = digits <= 4 ? 1 : 2;
+    for (std::size_t index = 0; index < digits; ++index) {
+        const int digit = digitValue(text[1 + index], 16);
+        if (digit < 0)
+            return std::nullopt;
+        // A single digit stands for itself twice: F is FF.
+        int& channel = channels[index / width];
+        channel = width == 1 ? digit * 17 : channel * 16 + digit;
+    }
+    return channels[0] + channels[1] * 256 + channels[2] * 65536;
+}
+
 Channel::Channel(std::string_view text) : value_(channelValue(text)) {}
 
 std::string channelText(double value)
@@ -122,6 +143,51 @@ std::string commaRgb(ColorValue value)
 {
     const RgbChannels c = SplitColor(value);
     return std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue);
+}
+
+std::string spacedCommaRgb(ColorValue value)
+{
+    const RgbChannels c = SplitColor(value);
+    return std::to_string(c.red) + ", " + std::to_string(c.green) + ", " + std::to_string(c.blue);
+}
+
+std::string cssRgb(ColorValue value)
+{
+    return "rgb(" + spacedCommaRgb(value) + ")";
+}
+
+std::string cssHsl(ColorValue value)
+{
+    const CssHsl hsl = toCssHsl(SplitColor(value));
+    const auto whole = [](double x) { return std::to_string(static_cast<int>(roundHalfEven(x))); };
+    // A hue that rounds up to a full turn is written as 0, as CSS writes hues.
+    const double hue = roundHalfEven(hsl.hue) == 360 ? 0 : hsl.hue;
+    return "hsl(" + whole(hue) + ", " + whole(hsl.saturation * 100) + "%, " +
+           whole(hsl.lightness * 100) + "%)";
+}
+
+std::string hexLiteral(ColorValue value)
+{
+    return "0x" + WebHex(value);
+}
+
+std::string copyText(CopyForm form, ColorValue value)
+{
+    switch (form) {
+    case CopyForm::WebHex:
+        return WebHex(value);
+    case CopyForm::HashHex:
+        return hashHex(value);
+    case CopyForm::CssRgb:
+        return cssRgb(value);
+    case CopyForm::CssHsl:
+        return cssHsl(value);
+    case CopyForm::SpacedCommaRgb:
+        return spacedCommaRgb(value);
+    case CopyForm::HexLiteral:
+        return hexLiteral(value);
+    }
+    return WebHex(value);
 }
 
 } // namespace orvane

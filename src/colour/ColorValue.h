@@ -47,6 +47,9 @@ std::string WebHex(ColorValue value);
 std::string WebHexOfChannels(int red, int green, int blue);
 // Splits a HEX text into three "&H" channel texts; nothing for fewer than six characters.
 std::optional<ChannelTexts> ParseWebHex(std::string_view text);
+// Reads "#" and three, four, six or eight hexadecimal digits of either case, as stylesheets
+// write colours ("#F80", "#FF8000"); digits of an alpha channel are read and left out.
+std::optional<ColorValue> parseHashHex(std::string_view text);
 
 // A channel handed to SetAll: a number, or a text read by channelValue.
 class Channel {
@@ -73,5 +76,15 @@ std::string statusHex(ColorValue value); // "HEX: #FF8000"
 std::string statusRgb(ColorValue value); // "RGB: 255.128.0"
 std::string dottedRgb(ColorValue value); // "255.128.0"
 std::string commaRgb(ColorValue value);  // "255,128,0"
+// The notations other programs read, as Copy As offers them.
+std::string cssRgb(ColorValue value);         // "rgb(255, 128, 0)"
+std::string cssHsl(ColorValue value);         // "hsl(30, 100%, 50%)", whole degrees and percent
+std::string spacedCommaRgb(ColorValue value); // "255, 128, 0"
+std::string hexLiteral(ColorValue value);     // "0xFF8000"
+
+// The forms Copy As offers, in the order of its menu.
+enum class CopyForm { WebHex, HashHex, CssRgb, CssHsl, SpacedCommaRgb, HexLiteral };
+inline constexpr int kCopyFormCount = 6;
+std::string copyText(CopyForm form, ColorValue value);
 
 } // namespace orvane

@@ -38,6 +38,38 @@ QString nameFilter(const FilterPair& pair)
     return description + u'(' + patterns.join(u' ') + u')';
 }
 
+// The extension of a filter entry's first pattern ("css" for "*.css;*.txt"); empty when that
+// pattern names no one extension.
+QString firstExtension(const FilterPair& pair)
+{
+    const QString first = qText(pair.pattern).split(u';').first().trimmed();
+    if (!first.startsWith(QLatin1String("*.")))
+        return {};
+    const QString extension = first.mid(2);
+    return extension.contains(u'*') || extension.contains(u'?') ? QString() : extension;
+}
+
+// As the classic dialog does, a save dialog with a default extension gives a name typed without
+// one the extension of the filter chosen, and the default extension only where the filter has
+// none.
+void followFilterExtension(QFileDialog& dialog, const DialogRecord& record)
+{
+    const QString fallback = qText(record.defaultExtension);
+    QStringList extensions;
+    for (const FilterPair& pair : filterPairs(record.filter)) {
+        const QString extension = firstExtension(pair);
+        extensions << (extension.isEmpty() ? fallback : extension);
+    }
+    const QStringList filters = dialog.nameFilters();
+    const auto follow = [&dialog, filters, extensions](const QString& chosen) {
+        const qsizetype index = filters.indexOf(chosen);
+        if (index >= 0 && index < extensions.size())
+            dialog.setDefaultSuffix(extensions.at(index));
+    };
+    follow(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
+}
+
 } // namespace
 
 QStringList QtFileDialogBackend::nameFilters(const std::string& convertedFilter)
@@ -79,6 +111,8 @@ void QtFileDialogBackend::configureDialog(QFileDialog& dialog, const DialogRecor
         dialog.setNameFilters(filters);
         if (record.filterIndex >= 1 && record.filterIndex <= filters.size())
             dialog.selectNameFilter(filters.at(record.filterIndex - 1));
+        if (record.kind == DialogKind::Save && !record.defaultExtension.empty())
+            followFilterExtension(dialog, record);
     }
 
     // After a first choice the start folder is the chosen file itself: start in its folder.

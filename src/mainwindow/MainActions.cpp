@@ -30,6 +30,11 @@ MainActions::MainActions(QMainWindow* window)
     saveScheme = addAction(file, "Save_Scheme", QStringLiteral("&Save Scheme..."),
                            QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
+    importPalette = addAction(file, "Import_Palette", QStringLiteral("&Import Palette..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_I));
+    exportPalette = addAction(file, "Export_Palette", QStringLiteral("&Export Palette..."),
+                              QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addSeparator();
     exit = addAction(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
@@ -43,6 +48,8 @@ MainActions::MainActions(QMainWindow* window)
                                QKeySequence(Qt::CTRL | Qt::Key_A));
     copyHex = addAction(edit, "Copy_HEX", QStringLiteral("&Copy HEX"),
                         QKeySequence(Qt::CTRL | Qt::Key_C));
+    copyAsMenu = edit->addMenu(QStringLiteral("Copy &As"));
+    copyAsMenu->setObjectName(QStringLiteral("Copy_As"));
 
     QMenu* adjust = bar->addMenu(QStringLiteral("&Adjust"));
     adjust->setObjectName(QStringLiteral("Adjust"));
@@ -105,6 +112,8 @@ MainActions::MainActions(QMainWindow* window)
     addToFavoritesSeparator = popmenu->addSeparator();
     selectColor = addAction(popmenu, "Select_Color", QStringLiteral("Select Color"));
     popupCopyHex = addAction(popmenu, "pop_Copy_HEX", QStringLiteral("Copy HEX"));
+    popupCopyAsMenu = popmenu->addMenu(QStringLiteral("Copy As"));
+    popupCopyAsMenu->setObjectName(QStringLiteral("pop_Copy_As"));
 }
 
 QList<QKeySequence> MainActions::shortcuts() const
@@ -134,6 +143,8 @@ QList<QKeySequence> MainActions::shortcuts() const
         if (!action->shortcut().isEmpty())
             keys.append(action->shortcut());
     }
+    // Ctrl+Shift+C moves between the Copy As items.
+    keys << importPalette->shortcut() << exportPalette->shortcut() << kCopyAsLastShortcut;
     return keys;
 }
 

@@ -18,11 +18,14 @@ struct MainActions {
 
     QAction* openScheme;
     QAction* saveScheme;
+    QAction* importPalette;
+    QAction* exportPalette;
     QAction* exit;
     QAction* undo;
     QAction* redo;
     QAction* addToFavorites;
     QAction* copyHex;
+    QMenu* copyAsMenu; // filled by CopyAsMenu
     QAction* rgbColorWheel;
     QAction* groupByColor;
     QAction* lighten;
@@ -48,10 +51,14 @@ struct MainActions {
     QAction* addToFavoritesSeparator;
     QAction* selectColor;
     QAction* popupCopyHex;
+    QMenu* popupCopyAsMenu;
 
     // Every shortcut of the menu bar, for controls that must let them through.
     QList<QKeySequence> shortcuts() const;
 };
+
+// Copies the current colour in the form last chosen from a Copy As menu.
+inline const QKeySequence kCopyAsLastShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 inline const QString kShowSpectrumCaption = QStringLiteral("Show Spectrum &Palette");
 inline const QString kShowWebsafeCaption = QStringLiteral("Show Websafe &Palette");

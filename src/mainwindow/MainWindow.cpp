@@ -5,7 +5,9 @@
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ColorStatusBar.h"
+#include "mainwindow/CopyAsMenu.h"
 #include "mainwindow/MainToolbar.h"
+#include "mainwindow/PaletteFileCommands.h"
 #include "mainwindow/PaletteStack.h"
 #include "mainwindow/SchemeFileCommands.h"
 #include "mainwindow/ScreenPick.h"
@@ -22,9 +24,7 @@
 #include "widgets/SwatchWidget.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -58,6 +58,10 @@ MainWindow::MainWindow(AppState& state, MainWindowEnvironment environment, QWidg
         *environment_.dialogs, *environment_.messages, this);
     schemeFiles_ =
         new SchemeFileCommands(state_, *hub_, *environment_.dialogs, *environment_.messages, this);
+    new PaletteFileCommands(state_, *actions_, *grid_, *hub_, *environment_.dialogs,
+                            *environment_.messages, this);
+    new CopyAsMenu(
+        *actions_, state_, [this] { return currentColor(); }, this);
     statusBar_ = new ColorStatusBar(this);
     setStatusBar(statusBar_);
     connectActions();
@@ -106,7 +110,6 @@ void MainWindow::connectActions()
     connect(a.undo, &QAction::triggered, this, &MainWindow::Undo);
     connect(a.redo, &QAction::triggered, this, &MainWindow::Redo);
     connect(a.addToFavorites, &QAction::triggered, this, &MainWindow::addCurrentToFavorites);
-    connect(a.copyHex, &QAction::triggered, this, [this] { copyHex(currentColor()); });
     connect(a.rgbColorWheel, &QAction::triggered, this,
             [this] { setSchemeMode(SchemeMode::ColorWheel); });
     connect(a.groupByColor, &QAction::triggered, this,
@@ -149,7 +152,6 @@ void MainWindow::connectActions()
         connect(a.addFavorite[slot], &QAction::triggered, this,
                 [this, slot] { storeFavorite(slot); });
     connect(a.selectColor, &QAction::triggered, this, [this] { selectColor(state_.PopupColor); });
-    connect(a.popupCopyHex, &QAction::triggered, this, [this] { copyHex(state_.PopupColor); });
     connect(hub_, &ToolWindowHub::colorChosenWithUndo, this, &MainWindow::selectColor);
     connect(hub_, &ToolWindowHub::colorChosenWithoutUndo, this, [this](ColorValue color) {
         const RgbChannels c = SplitColor(color);
@@ -329,13 +331,6 @@ void MainWindow::setHex()
         return;
     }
     SetAll(channels->red, channels->green, channels->blue, false);
-}
-
-void MainWindow::copyHex(ColorValue color)
-{
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->clear();
-    clipboard->setText(qText(WebHex(color)));
 }
 
 void MainWindow::addCurrentToFavorites()

@@ -123,7 +123,6 @@ private:
 
     void setRgb();
     void setHex();
-    void copyHex(ColorValue color);
     void addCurrentToFavorites();
     void storeFavorite(int slot);
     void setSchemeMode(SchemeMode mode);

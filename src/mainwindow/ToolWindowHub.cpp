@@ -5,9 +5,12 @@
 #include "toolwindows/FavoritesWindow.h"
 #include "toolwindows/HarmoniesWindow.h"
 #include "toolwindows/HistoryWindow.h"
+#include "toolwindows/PaletteWindow.h"
 #include "webpreview/WebPreviewWindow.h"
 
 #include <QAction>
+#include <QScreen>
+#include <algorithm>
 
 namespace orvane {
 
@@ -168,6 +171,42 @@ void ToolWindowHub::SetFavX(int slot)
 {
     if (favorites_)
         favorites_->SetFavX(slot);
+}
+
+std::array<ColorValue, kWebColorCount> ToolWindowHub::webColors() const
+{
+    return webPreview_ ? webPreview_->elementColors() : state_.WebColors;
+}
+
+void ToolWindowHub::showPalette(const Palette& palette)
+{
+    const bool opening = !palette_;
+    if (opening) {
+        palette_ = new PaletteWindow(state_, paletteLeft_, paletteTop_, mainWindow_);
+        palette_->drawFor(vision_);
+        connect(palette_, &PaletteWindow::colorChosenWithUndo, this,
+                &ToolWindowHub::colorChosenWithUndo);
+        connect(palette_, &PaletteWindow::popupRequested, this,
+                [this](QPoint position) { emit popupRequested(position, true); });
+        // Forgotten at once, as the other windows are, so that an import right after closing
+        // builds a new window instead of filling the one about to go.
+        connect(palette_, &ToolWindow::closed, this, [this] { palette_ = nullptr; });
+    }
+    palette_->showPalette(palette);
+    if (opening) {
+        if (!palettePlaced_) {
+            // Right of the main window, as far as the screen leaves room for it.
+            const QRect frame = mainWindow_->frameGeometry();
+            const QRect screen = mainWindow_->screen()->availableGeometry();
+            const int left = std::min(frame.right() + 1, screen.right() + 1 - palette_->width());
+            paletteLeft_ = pixelsToStoredTwips(std::max(screen.left(), left));
+            paletteTop_ = pixelsToStoredTwips(frame.top());
+            palettePlaced_ = true;
+        }
+        palette_->placeAtStoredPosition();
+    }
+    palette_->show();
+    palette_->raise();
 }
 
 } // namespace orvane

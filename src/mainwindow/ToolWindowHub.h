@@ -21,14 +21,16 @@ class HarmoniesWindow;
 class HistoryWindow;
 class MainToolbar;
 class MessageBoxes;
+class PaletteWindow;
 class SimulatedVision;
 class ToolWindow;
 class WebPreviewWindow;
 struct MainActions;
+struct Palette;
 
 // The four tool windows the View menu toggles: each made the first time it is shown, drawn for
 // the vision, its View item and toolbar button kept in step with it, and where it stands kept in
-// the shared state.
+// the shared state. Also the Palette window that importing a palette opens.
 class ToolWindowHub : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +53,12 @@ public:
     // Harmonies' ReHar and Favorites' SetFavX, when that window is open.
     void ReHar();
     void SetFavX(int slot);
+
+    // The web page's colours: the open preview's, else the stored ones.
+    std::array<ColorValue, kWebColorCount> webColors() const;
+    // Shows the palette in the Palette window, which opens beside the main window the first
+    // time and where it was left after that.
+    void showPalette(const Palette& palette);
 
 signals:
     // A colour a window chose should become current, recorded for undo or not.
@@ -82,6 +90,11 @@ private:
     QPointer<HarmoniesWindow> harmonies_;
     QPointer<HistoryWindow> history_;
     QPointer<WebPreviewWindow> webPreview_;
+    QPointer<PaletteWindow> palette_;
+    // Where the Palette window stands; it is not one of the windows the settings keep.
+    std::int16_t paletteLeft_ = 0;
+    std::int16_t paletteTop_ = 0;
+    bool palettePlaced_ = false;
 };
 
 } // namespace orvane

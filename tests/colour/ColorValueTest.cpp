@@ -1,5 +1,6 @@
 #include "colour/ColorValue.h"
 #include "colour/Adjustments.h"
+#include "colour/ColorModels.h"
 #include "colour/ColorWorkspace.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,35 @@ TEST(ColorValueTest, TextFormsOfKnownColours)
     }
 }
 
+TEST(ColorValueTest, CopyAsFormsAndHashHexTexts)
+{
+    const std::pair<ColorValue, std::array<const char*, kCopyFormCount>> rows[] = {
+        {MakeColor(51, 35, 231),
+         {"3323E7", "#3323E7", "rgb(51, 35, 231)", "hsl(245, 80%, 52%)", "51, 35, 231",
+          "0x3323E7"}},
+        {MakeColor(255, 0, 1), // hue 359.8 is a whole turn, written as 0
+         {"FF0001", "#FF0001", "rgb(255, 0, 1)", "hsl(0, 100%, 50%)", "255, 0, 1", "0xFF0001"}},
+        {MakeColor(0, 128, 64),
+         {"008040", "#008040", "rgb(0, 128, 64)", "hsl(150, 100%, 25%)", "0, 128, 64", "0x008040"}},
+        {kWhite,
+         {"FFFFFF", "#FFFFFF", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "255, 255, 255",
+          "0xFFFFFF"}},
+    };
+    for (const auto& [value, texts] : rows) {
+        for (int form = 0; form < kCopyFormCount; ++form)
+            EXPECT_EQ(copyText(static_cast<CopyForm>(form), value), texts[form]);
+    }
+    for (const auto& [text, value] : {std::pair{"#F80", 0x0088FF},
+                                      {"#ff8000", 0x0080FF},
+                                      {"#FF800080", 0x0080FF},
+                                      {"#F808", 0x0088FF},
+                                      {"#12345", kNoColor},
+                                      {"FF8000", kNoColor},
+                                      {"#GG0000", kNoColor},
+                                      {"", kNoColor}})
+        EXPECT_EQ(parseHashHex(text).value_or(kNoColor), value) << text;
+}
+
 TEST(ColorValueTest, MakeColorRoundsHalfToEvenAndTextsReadAsNumbers)
 {
     EXPECT_EQ(MakeColor(127.5, 128.5, 0.5), 128 + 128 * 256);
@@ -64,6 +94,8 @@ TEST(ColorValueTest, EveryColourRoundTrips)
         ws.RGBtoHSL(c.red, c.green, c.blue);
         failures += ws.HueDeg < 0 || ws.HueDeg >= 360 || ws.SatPct < 0 || ws.SatPct > 100 ||
                     ws.LumPct < 0 || ws.LumPct > 100;
+        const CssHsl css = toCssHsl(c); // the stylesheets' HSL has no such rule
+        failures += fromCssHsl(css.hue, css.saturation, css.lightness) != c;
         const bool nearGrey = ws.SatPct < 1;
         nearGreys += nearGrey;
         ws.HSLtoRGB(ws.HueDeg, ws.SatPct, ws.LumPct);

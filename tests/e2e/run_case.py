@@ -13,6 +13,7 @@ import sys
 import traceback
 from pathlib import Path
 
+import palettes
 import record
 from desktop import (Desktop, Expected, Failure, MainWindowLayout, Program, ScreenReader,
                      wait_for)
@@ -601,6 +602,7 @@ CASES = {
     "settings_reach_the_disk_in_order": settings_reach_the_disk_in_order,
     "keyboard_only_session": keyboard_only_session,
     "screen_reader_reads_every_colour": screen_reader_reads_every_colour,
+    "palette_export_and_import": palettes.palette_export_and_import,
 }
 
 

@@ -53,6 +53,22 @@ TEST(QtFileDialogBackendTest, RecordsConfigureTheDialog)
             << index;
     }
 
+    // A save dialog's default extension follows the filter chosen, as the classic one does.
+    const std::string palettes = convertFilter("Palette|*.gpl|Sheet|*.css;*.txt|Any|*.*");
+    QFileDialog save;
+    save.setOption(QFileDialog::DontUseNativeDialog);
+    QtFileDialogBackend::configureDialog(save, {.kind = DialogKind::Save,
+                                                .filter = palettes,
+                                                .filterIndex = 2,
+                                                .defaultExtension = "gpl"});
+    EXPECT_EQ(save.defaultSuffix(), "css");
+    for (const auto& [chosen, suffix] : {std::pair{"Any (*)", "gpl"},
+                                         {"Palette (*.gpl)", "gpl"},
+                                         {"Sheet (*.css *.txt)", "css"}}) {
+        emit save.filterSelected(chosen);
+        EXPECT_EQ(save.defaultSuffix(), suffix) << chosen;
+    }
+
     // A start at a file opens its folder; the owner and the special folders come from the system.
     QTemporaryDir dir;
     std::ofstream((dir.path() + "/chosen.vrx").toStdString()) << "x";

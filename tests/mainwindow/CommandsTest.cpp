@@ -3,7 +3,9 @@
 #include "toolwindows/ScreenPickerWindow.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -108,6 +110,33 @@ TEST_F(MainWindowTest, TheDesktopsPickerPicksLikeTheFrozenScreen)
     }
     ASSERT_EQ(messages_.shown.size(), 1u) << "only the missing answer is reported";
     EXPECT_TRUE(messages_.shown[0].text.contains("picture of the screen"));
+}
+
+TEST_F(MainWindowTest, CopyAsShowsItsTextsAndCtrlShiftCRepeatsTheLastForm)
+{
+    emit window_->findChild<QMenu*>("Copy_As")->aboutToShow();
+    QStringList texts;
+    for (int form = 0; form < kCopyFormCount; ++form)
+        texts << action(("Copy_As_" + std::to_string(form)).c_str())->text();
+    EXPECT_EQ(texts, (QStringList{"3323E7", "#3323E7", "rgb(51, 35, 231)", "hsl(245, 80%, 52%)",
+                                  "51, 35, 231", "0x3323E7"}));
+    EXPECT_EQ(action("Copy_As_0")->shortcut(), kCopyAsLastShortcut);
+
+    // The popup's items copy the popup's colour, and choosing one there counts too.
+    state_.PopupColor = kWhite;
+    action("pop_Copy_As_2")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "rgb(255, 255, 255)");
+    EXPECT_TRUE(action("Copy_As_0")->shortcut().isEmpty());
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_->valueEntry()->hexBox(), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "rgb(51, 35, 231)");
+    action("Copy_As_3")->trigger();
+    action("Copy_HEX")->trigger(); // keeps its form and does not choose one
+    EXPECT_EQ(QApplication::clipboard()->text(), "3323E7");
+    QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "hsl(245, 80%, 52%)");
 }
 
 } // namespace orvane::test
