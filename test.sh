@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds Orvane with its tests and runs every test.
 # Options: --werror (warnings are errors), --sanitize (AddressSanitizer and UBSan build).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The benchmarks build windows and grab screens, so they run inside an application object.
 
 #include <QApplication>

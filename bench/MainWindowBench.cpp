@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's two colour-drawing steps: SetAll, which every colour change runs, and
 // Web_Tsb_Show, which fills the palettes at start-up.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the benchmarks and runs them on a virtual 3840 × 2160 X screen, so that the desktop
 # snapshot goes through the real grab path at that size.
 # Usage: bench/run.sh [benchmark options...]. BUILD_DIR picks the build folder (build-bench).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Times Orvane's start-up against a bare Qt window on the same X display.
 
 Each run starts a program with --report-first-paint: it prints the CLOCK_MONOTONIC time of its

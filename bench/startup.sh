@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times Orvane's start-up to the main window's first paint, and its peak memory, against a bare
 # Qt window, on one virtual X screen for all runs. Builds in Release in build-bench/.
 # Usage: bench/startup.sh [--runs N]. BUILD_DIR picks the build folder (build-bench).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles the HTML user guide in data/help into help.chm with the Free Pascal CHM compiler.
 # Defines ORVANE_HELP_SOURCE_DIR, ORVANE_HELP_PAGES (the files the guide is made of) and
 # ORVANE_HELP_CHM (the compiled file), built by the target orvane_help.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs Orvane as a desktop program: the executable with the files it reads beside itself in
 # a folder of its own, a command on the search path, and the desktop entry, icon, AppStream
 # metainfo and scheme-file type under share/.

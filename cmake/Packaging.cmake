@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built with `cpack -G DEB` in the build folder. It installs what
 # cmake/Install.cmake installs, under /usr.
 

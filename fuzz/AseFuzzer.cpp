@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the Adobe Swatch Exchange reader, in memory and from a file, and
 // writes back what it read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the stylesheet reader and writes back what it read.
 
 #include "PaletteFuzzSupport.h"

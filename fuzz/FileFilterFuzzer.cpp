@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary filter texts and filter indices to the file dialog wrapper: the conversion to
 // the dialog's form, the lookup of the chosen entry, and a whole dialog whose backend answers
 // with an arbitrary filter index and file name.

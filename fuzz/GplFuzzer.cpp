@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the GIMP Palette reader and writes back what it read.
 
 #include "PaletteFuzzSupport.h"

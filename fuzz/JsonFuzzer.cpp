@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the JSON palette reader, and a scheme made of the same bytes to the
 // JSON writer and back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the settings and scheme record reader, in memory and from a file, and
 // saves a record over a file holding them.
 

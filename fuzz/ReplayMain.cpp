@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target's entry point once on each input in the files and folders named on the
 // command line, as libFuzzer does when handed them. Built with any compiler into the tests, it
 // checks the committed inputs under corpus/ without clang, and replays a saved crash for a

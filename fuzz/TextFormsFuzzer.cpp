@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text and numbers to the HEX and channel text conversions, and arbitrary edits
 // to the value boxes through the rules their validators apply.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary text to the Quick Tips reader, in memory and from a file.
 
 #include "FuzzSupport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds Orvane. Usage: scripts/build.sh BUILD_DIR [CMAKE_OPTIONS...]
 set -euo pipefail
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails, naming the files, when a C++ file of the tree is not laid out as .clang-format says.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fails when a source file includes a header of a higher layer, or when a plain C++ layer
 # includes Qt. The layers, lowest first; folders on one line are side by side.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages Orvane needs to build, run and test, skipping those already there.
 set -euo pipefail
 

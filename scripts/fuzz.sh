@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a fixed time, starting
 # from the inputs under fuzz/corpus/. Any crash, leak, broken property or sanitizer report fails
 # the script; the input that caused it is saved under build-fuzz/artifacts/.

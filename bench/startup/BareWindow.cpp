@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The reference for the start-up benchmark: an empty Qt window of the main window's size that
 // reports its first paint exactly as Orvane does, so that Orvane's start-up can be stated
 // relative to what Qt itself needs on the same machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry routine: builds the shared state, reads the settings, shows the splash, offers the
 // Quick Tips and starts the main window.
 

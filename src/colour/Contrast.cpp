@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/Contrast.h"
 
 #include "colour/SrgbTransfer.h"

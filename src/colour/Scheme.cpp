@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/Scheme.h"
 
 namespace orvane {

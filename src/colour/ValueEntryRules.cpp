@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/ValueEntryRules.h"
 
 #include "colour/ColorValue.h"

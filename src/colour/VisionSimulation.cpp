@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/VisionSimulation.h"
 
 #include "colour/SrgbTransfer.h"

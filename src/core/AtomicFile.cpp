@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/AtomicFile.h"
 
 #include "core/RegularFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/CssFormat.h"
 
 #include "colour/ColorModels.h"

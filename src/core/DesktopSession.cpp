@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/DesktopSession.h"
 
 namespace orvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/GplFormat.h"
 
 #include <cstdio>

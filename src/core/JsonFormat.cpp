@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/JsonFormat.h"
 
 #include "core/JsonParser.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/JsonParser.h"
 
 namespace orvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/PaletteFiles.h"
 
 #include "core/AseFormat.h"

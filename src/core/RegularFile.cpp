@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/RegularFile.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/SettingsRecord.h"
 
 #include "core/RegularFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/SettingsStore.h"
 
 #include "core/AtomicFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/TipsFile.h"
 
 #include "core/RegularFile.h"

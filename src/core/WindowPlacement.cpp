@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/WindowPlacement.h"
 
 #include <algorithm>

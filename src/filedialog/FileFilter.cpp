@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filedialog/FileFilter.h"
 
 namespace orvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filedialog/QtFileDialogBackend.h"
 
 #include "filedialog/FileFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filedialog/SelectionText.h"
 
 namespace orvane {

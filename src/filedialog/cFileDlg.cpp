@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "filedialog/cFileDlg.h"
 
 #include "filedialog/FileFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/ColorStatusBar.h"
 
 #include "colour/Contrast.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/CopyAsMenu.h"
 
 #include "mainwindow/MainActions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/MainToolbar.h"
 
 #include "mainwindow/MainActions.h"

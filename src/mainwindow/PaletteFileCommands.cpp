@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/PaletteFileCommands.h"
 
 #include "core/AtomicFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/PaletteStack.h"
 
 #include "colour/ColorWorkspace.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/SchemeFileCommands.h"
 
 #include "core/SettingsRecord.h"

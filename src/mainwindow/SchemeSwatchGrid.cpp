@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/SchemeSwatchGrid.h"
 
 #include "widgets/SwatchWidget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/ScreenPick.h"
 
 #include "core/DesktopSession.h"

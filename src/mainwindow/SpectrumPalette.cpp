@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/SpectrumPalette.h"
 
 #include "colour/Palettes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/ToolbarIcons.h"
 
 #include "widgets/DrawnIcon.h"

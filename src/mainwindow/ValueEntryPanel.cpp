@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/ValueEntryPanel.h"
 
 #include "colour/Adjustments.h"

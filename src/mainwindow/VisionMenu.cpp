@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/VisionMenu.h"
 
 #include <QAction>

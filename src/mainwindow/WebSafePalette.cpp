@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainwindow/WebSafePalette.h"
 
 #include "widgets/KeyboardUse.h"

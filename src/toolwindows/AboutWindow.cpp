@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/AboutWindow.h"
 
 #include <QLabel>

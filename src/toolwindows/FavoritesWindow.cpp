@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/FavoritesWindow.h"
 
 #include "widgets/DrawnIcon.h"

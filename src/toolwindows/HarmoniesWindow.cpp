@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/HarmoniesWindow.h"
 
 #include "colour/Harmonies.h"

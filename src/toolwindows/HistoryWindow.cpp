@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/HistoryWindow.h"
 
 #include "widgets/QtConversions.h"

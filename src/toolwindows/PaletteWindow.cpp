@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/PaletteWindow.h"
 
 #include "core/Palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/ScreenPickerWindow.h"
 
 #include "widgets/DevicePointer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/ContrastPanel.h"
 
 #include "colour/Contrast.h"

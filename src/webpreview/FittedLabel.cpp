@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/FittedLabel.h"
 
 #include "webpreview/FittedText.h"

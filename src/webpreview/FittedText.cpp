@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/FittedText.h"
 
 #include <QFontMetricsF>

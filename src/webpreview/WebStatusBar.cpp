@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/WebStatusBar.h"
 
 #include "webpreview/FittedLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/WebToolbarPictures.h"
 
 #include <QPainter>

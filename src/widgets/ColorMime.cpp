@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/ColorMime.h"
 
 #include "widgets/QtConversions.h"

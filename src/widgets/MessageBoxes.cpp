@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/MessageBoxes.h"
 
 #include <QMessageBox>

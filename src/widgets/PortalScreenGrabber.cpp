@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/PortalScreenGrabber.h"
 
 #include "core/DesktopSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/SimulatedVision.h"
 
 #include "widgets/QtConversions.h"

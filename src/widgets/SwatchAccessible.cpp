@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/SwatchAccessible.h"
 
 #include "widgets/SwatchWidget.h"

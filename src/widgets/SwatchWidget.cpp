@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/SwatchWidget.h"
 
 #include "widgets/ColorMime.h"

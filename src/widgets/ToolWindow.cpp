@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/ToolWindow.h"
 
 #include "core/WindowPlacement.h"

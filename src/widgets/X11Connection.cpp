@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/X11Connection.h"
 
 #include <QGuiApplication>

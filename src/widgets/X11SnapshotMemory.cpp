@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/X11SnapshotMemory.h"
 
 #include "widgets/X11Connection.h"

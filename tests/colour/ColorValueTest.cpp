@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/ColorValue.h"
 #include "colour/Adjustments.h"
 #include "colour/ColorModels.h"

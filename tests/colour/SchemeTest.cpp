@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour/Scheme.h"
 #include "colour/Harmonies.h"
 #include "colour/Palettes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/CommandLine.h"
 #include "core/DesktopSession.h"
 #include "core/PickerGeometry.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/AseFormat.h"
 #include "core/GplFormat.h"
 #include "core/JsonParser.h"

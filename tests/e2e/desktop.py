@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """What the end-to-end tests share: a private X server, the program copied into a folder of its
 own, and the keyboard, mouse, screen and clipboard as a user meets them.
 

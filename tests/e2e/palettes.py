@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The palette files Orvane exports, read with tools of their own, and palettes imported into
 the Palette window: Orvane's own exports and one that GIMP ships (Debian's gimp-data)."""
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """A desktop portal backend for the Access interface that grants every request at once.
 
 The portal offers screenshots only where some Access backend is there to ask the user, and asks

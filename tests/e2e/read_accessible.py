@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reads Orvane as a screen reader does, through AT-SPI, for the end-to-end tests. Runs under
 Debian's /usr/bin/python3, where python3-pyatspi lives; the tests themselves may run under
 another Python.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reads a stylesheet with tinycss2 for the end-to-end tests and prints, as one JSON list, the
 rule preludes and, for each declaration, its name and the hash tokens of its value. Runs under
 Debian's /usr/bin/python3, where python3-tinycss2 lives; the tests themselves may run under

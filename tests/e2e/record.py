@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The 86-byte record that myset.cfg and every scheme file hold, so the tests can prepare one and
 read back what the program wrote."""
 

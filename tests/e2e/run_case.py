@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Runs one end-to-end test of Orvane: the built program in a fresh folder on a private X
 server, driven with the keyboard and mouse, checked by the pixels on the screen, the clipboard
 and the files it writes.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A headless Wayland desktop for the end-to-end tests: a sway compositor with XWayland, its own
 session bus, and the real desktop portal with the wlroots backend behind it, all run as an
 ordinary user, since the compositor refuses to run as root.

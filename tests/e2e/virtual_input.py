@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Plugs a virtual pointer and a virtual keyboard into a Wayland compositor and types on the
 keyboard as told, until its standard input ends.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """End to end through the real desktop portal: in a headless sway session, Orvane runs once
 through XWayland, as it chooses by itself there, and once natively on Wayland; each time F3
 freezes the screen, which the program can only have from the portal, with the magnifier over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fails each allocation of a save in turn, both where the file system offers unnamed temporary
 // files and where it does not. This program's operator new and openat stand in for the usual
 // ones to do so.

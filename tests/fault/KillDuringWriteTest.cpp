@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kills a writer with SIGKILL, many times, in the middle of saving a settings or scheme file,
 // and checks that the file then holds one whole record, the old or the new, never a mixture, and
 // keeps the bytes an existing longer file carried past the record. The writer is a forked child

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the installed desktop entry and scheme-file type: the entry is valid, starts the
 # installed command with the file and names the installed icon, and the shared MIME and desktop
 # databases built from the installed files map *.vrx to application/x-orvane-scheme ("Orvane

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks the help document: help.chm beside the built program is the freshly compiled one, a CHM
 # file that holds every page of the guide with its contents and index, and the guide's links all
 # lead to pages of the guide.

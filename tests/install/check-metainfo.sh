@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Validates the installed AppStream metainfo (only pedantic remarks are allowed) and checks
 # that it describes the installed program: its desktop entry, command and scheme-file type, a
 # description and a screenshot.

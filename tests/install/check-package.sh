@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package with CPack and checks it: it holds exactly the files that
 # `cmake --install` installs (install_manifest.txt), under /usr, and depends on the Qt libraries
 # and display plugins the program needs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into a fresh prefix and checks the layout: the program with the files it
 # reads in a folder of its own, a relative `orvane` command on bin/, and the desktop files.
 # Usage: install-tree.sh BUILD_DIR WORK_DIR BINDIR PROGRAMDIR DATADIR TIPS_FILE HELP_CHM

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts the installed program under a private X server, as a user would, and checks where it
 # finds its files and keeps its settings.
 # Usage: launch.sh CASE INSTALL_WORK_DIR WORK_DIR BINDIR PROGRAMDIR DATADIR

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers shared by the install checks, which source this file.
 
 set -euo pipefail

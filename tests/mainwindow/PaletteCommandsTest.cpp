@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // File > Export Palette and Import Palette, and the Palette window.
 
 #include "MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tens of thousands of random clicks, key presses, drops and commands on the main window and its
 // tool windows, with the window's invariants checked after every one. Every choice comes from
 // one seeded generator: the seed is printed, and ORVANE_RANDOM_SEED=<seed> replays the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scheme files, good and bad. Whatever the file, the program reads it as far as it goes or
 // reports it, and the window goes on working.
 

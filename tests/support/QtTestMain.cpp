@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Widget tests run under the offscreen platform and need one application object.
 
 #include <QApplication>

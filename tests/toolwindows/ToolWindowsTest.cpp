@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolwindows/AboutWindow.h"
 #include "toolwindows/FavoritesWindow.h"
 #include "toolwindows/HarmoniesWindow.h"

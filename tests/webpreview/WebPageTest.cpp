@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/WebPage.h"
 
 #include <gtest/gtest.h>

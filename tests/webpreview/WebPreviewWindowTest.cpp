@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "webpreview/WebPreviewWindow.h"
 
 #include "core/AppState.h"

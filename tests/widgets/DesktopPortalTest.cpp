@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/DesktopPortal.h"
 #include "widgets/PortalScreenGrabber.h"
 

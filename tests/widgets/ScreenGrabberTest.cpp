@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/ScreenGrabber.h"
 #include "widgets/X11DesktopGrab.h"
 
