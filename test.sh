@@ -21,10 +21,11 @@ done
 # traces the program's saves with strace; the Wayland end-to-end test runs a headless sway
 # session with the real desktop portal; the palette end-to-end test reads the exported
 # stylesheet with tinycss2 and imports a palette that GIMP ships (gimp-data holds only data
-# files).
+# files); lintian checks the Debian package.
 scripts/ensure-packages.sh xvfb xdotool desktop-file-utils appstream shared-mime-info file dbus \
   at-spi2-core python3-pyatspi strace sway swaybg xwayland grim slurp pipewire \
-  xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland python3-gi python3-tinycss2 gimp-data
+  xdg-desktop-portal xdg-desktop-portal-wlr qt6-wayland python3-gi python3-tinycss2 gimp-data \
+  lintian
 scripts/build.sh "$build_dir" "${cmake_options[@]}"
 
 export QT_QPA_PLATFORM=offscreen

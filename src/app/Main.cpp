@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The entry routine: builds the shared state, reads the settings, shows the splash, offers the
-// Quick Tips and starts the main window.
+// The entry routine: answers --help and --version, or builds the shared state, reads the
+// settings, shows the splash, offers the Quick Tips and starts the main window.
 
+#include "app/CommandLineReply.h"
 #include "app/FirstPaintReporter.h"
 #include "core/AppState.h"
 #include "core/CommandLine.h"
@@ -20,8 +21,10 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <random>
+#include <system_error>
 
 namespace {
 
@@ -52,10 +55,28 @@ std::vector<std::string> argumentsAfterProgram(const QStringList& toolkitArgumen
     return after;
 }
 
+// The arguments after the program's name, as the program received them.
+std::vector<std::string> argumentsAsReceived(int argc, const char* const* argv)
+{
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
+bool isExistingFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const orvane::CommandLineDecision decision = orvane::decideCommandLine(
+        argumentsAsReceived(argc, argv), {orvane::kReportFirstPaintOption}, isExistingFile);
+    const bool startsWindows = decision.request == orvane::CommandLineRequest::Start;
     // Decided before the application object exists, as that object picks the platform; should
     // the X display refuse the connection, Qt goes on to the next platform of the list.
     if (orvane::prefersXWayland(qEnvironmentVariable("WAYLAND_DISPLAY").toStdString(),
@@ -67,7 +88,13 @@ int main(int argc, char* argv[])
     std::vector<std::string> fromEndOfOptions;
     for (int i = toolkitArgc; i < argc; ++i)
         fromEndOfOptions.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    QApplication application(toolkitArgc, argv);
+    // Help, the version and a wrong option are printed without a display. One application object
+    // in either case, so that what is set up on it serves the printed texts and the windows alike.
+    const std::unique_ptr<QCoreApplication> application =
+        startsWindows ? std::make_unique<QApplication>(toolkitArgc, argv)
+                      : std::make_unique<QCoreApplication>(toolkitArgc, argv);
+    if (!startsWindows)
+        return orvane::replyToCommandLine(decision);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     // Lets desktops match the windows to the installed entry and its icon.
@@ -76,7 +103,7 @@ int main(int argc, char* argv[])
 
     orvane::AppState state;
     std::vector<std::string> arguments =
-        argumentsAfterProgram(application.arguments(), fromEndOfOptions);
+        argumentsAfterProgram(QCoreApplication::arguments(), fromEndOfOptions);
     const bool reportFirstPaint = orvane::takeOption(arguments, orvane::kReportFirstPaintOption);
     state.StartupFile = orvane::startupFileFromArguments(arguments);
     // Seeded once per run, so that the first Quick Tip differs between runs.
@@ -112,7 +139,8 @@ int main(int argc, char* argv[])
     const std::unique_ptr<orvane::ScreenGrabber> grabber = screenGrabberForSession();
     orvane::MainWindow window(
         state, {programDir, settings, &messages, &shell, &dialogs, grabber.get(), random});
-    QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
+    QObject::connect(&window, &orvane::MainWindow::shutDown, application.get(),
+                     &QCoreApplication::quit);
     // Without the Quick Tips, a splash shown now would appear together with the main window
     // anyway, while its window and picture held that window's first paint back.
     if (!showTips)

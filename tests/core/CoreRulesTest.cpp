@@ -61,6 +61,37 @@ TEST(CommandLineTest, TakeOptionRemovesTheOptionBeforeTheFileIsRead)
     }
 }
 
+// Only "--frob" exists as a file here.
+TEST(CommandLineTest, DecideCommandLine)
+{
+    using enum CommandLineRequest;
+    const auto isFile = [](const std::string& path) { return path == "--frob"; };
+    const std::pair<Strings, CommandLineDecision> rows[] = {
+        {{}, {}},
+        {{"a.vrx"}, {}},
+        {{"--help"}, {Help, ""}},
+        {{"a.vrx", "--version"}, {Version, ""}},
+        {{"--version", "--help", "--bad"}, {Version, ""}}, // the first request wins
+        {{"--bad", "--help"}, {UnknownOption, "--bad"}},
+        {{"-x"}, {}}, // one dash: a path, as ever
+        {{"--report-first-paint", "a.vrx"}, {}},
+        // The toolkit's options, with one dash or two, and the values they take.
+        {{"--platform", "offscreen", "--style=fusion", "-reverse", "--help"}, {Help, ""}},
+        {{"--qwindowtitle", "--bad", "a.vrx"}, {}},
+        {{"--platform"}, {}},
+        {{"--platforms"}, {UnknownOption, "--platforms"}},
+        // After "--" nothing is an option; a file named like an option still opens.
+        {{"--", "--help"}, {}},
+        {{"--", "--bad"}, {}},
+        {{"--frob"}, {}},
+        {{"--frob", "--platform", "xcb"}, {}},
+        {{"--frob", "x.vrx"}, {UnknownOption, "--frob"}},
+    };
+    for (const auto& [arguments, decision] : rows)
+        EXPECT_EQ(decideCommandLine(arguments, {"--report-first-paint"}, isFile), decision)
+            << testing::PrintToString(arguments);
+}
+
 constexpr int kW = 1920;
 constexpr int kH = 1080;
 
