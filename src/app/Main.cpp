@@ -124,8 +124,9 @@ int main(int argc, char* argv[])
     if (loaded == orvane::SettingsStore::LoadResult::Unreadable) {
         QTimer::singleShot(0, &window, [&] {
             messages.warning(&window, QStringLiteral("Orvane"),
-                             QObject::tr("Orvane could not read its settings file and starts with "
-                                         "the default settings."));
+                             QCoreApplication::translate(
+                                 "Main", "Orvane could not read its settings file and starts "
+                                         "with the default settings."));
         });
     }
     return QApplication::exec();

@@ -362,9 +362,10 @@ void MainWindow::setSchemeMode(SchemeMode mode)
 void MainWindow::toggleSpectrumPalette()
 {
     QAction* toggle = actions_->showSpectrumPalette;
-    const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
+    const bool showSpectrum = toggle->text() == MainActions::tr(kSpectrumCaptions.show);
     palettes_->showSpectrum(showSpectrum);
-    toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
+    toggle->setText(
+        MainActions::tr(showSpectrum ? kSpectrumCaptions.other : kSpectrumCaptions.show));
 }
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)
