@@ -3,10 +3,12 @@
 // Quick Tips and starts the main window.
 
 #include "app/FirstPaintReporter.h"
+#include "app/Translations.h"
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/DesktopSession.h"
 #include "core/SettingsStore.h"
+#include "core/TipsFile.h"
 #include "filedialog/QtFileDialogBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
@@ -73,6 +75,8 @@ int main(int argc, char* argv[])
     // Lets desktops match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Orvane"));
     QApplication::setQuitOnLastWindowClosed(false);
+    const std::filesystem::path programDir = toPath(QApplication::applicationDirPath());
+    const std::string language = orvane::installTranslations(application, programDir);
 
     orvane::AppState state;
     std::vector<std::string> arguments =
@@ -86,7 +90,6 @@ int main(int argc, char* argv[])
     const auto random = [&] { return unit(engine); };
 
     orvane::SetDefaults(state);
-    const std::filesystem::path programDir = toPath(QApplication::applicationDirPath());
     const orvane::SettingsStore settings(
         programDir, toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
     const auto loaded = settings.load(state);
@@ -102,7 +105,7 @@ int main(int argc, char* argv[])
     if (showTips) {
         // The Quick Tips' own event loop paints the splash beside them.
         showSplash();
-        orvane::TipsWindow tips(state, programDir / "tips.txt", random);
+        orvane::TipsWindow tips(state, orvane::tipsFileFor(programDir, language), random);
         tips.exec();
     }
 
@@ -110,8 +113,8 @@ int main(int argc, char* argv[])
     orvane::DesktopShellOpener shell;
     orvane::QtFileDialogBackend dialogs;
     const std::unique_ptr<orvane::ScreenGrabber> grabber = screenGrabberForSession();
-    orvane::MainWindow window(
-        state, {programDir, settings, &messages, &shell, &dialogs, grabber.get(), random});
+    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, &dialogs,
+                                      grabber.get(), random, language});
     QObject::connect(&window, &orvane::MainWindow::shutDown, &application, &QApplication::quit);
     // Without the Quick Tips, a splash shown now would appear together with the main window
     // anyway, while its window and picture held that window's first paint back.

@@ -3,6 +3,7 @@
 
 #include "colour/Adjustments.h"
 #include "core/Favorites.h"
+#include "core/TipsFile.h"
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ColorStatusBar.h"
@@ -425,7 +426,8 @@ void MainWindow::pickScreenColor()
 
 void MainWindow::showQuickTips()
 {
-    TipsWindow tips(state_, environment_.programDir / "tips.txt", environment_.random, this);
+    TipsWindow tips(state_, tipsFileFor(environment_.programDir, environment_.language),
+                    environment_.random, this);
     tips.exec();
 }
 
