@@ -6,13 +6,19 @@
 include(GNUInstallDirs)
 
 set(ORVANE_APP_ID org.orvane.Orvane)
-# The program finds tips.txt, help.chm and its settings in the folder that holds the executable
+# The program finds tips.txt, help.chm, its translations and its settings in the folder that holds the executable
 # (after following symbolic links), so they are installed together, away from bin/.
 set(ORVANE_INSTALL_PROGRAMDIR ${CMAKE_INSTALL_LIBDIR}/orvane)
 
 install(TARGETS orvane RUNTIME DESTINATION ${ORVANE_INSTALL_PROGRAMDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/tips.txt ${ORVANE_HELP_CHM}
         DESTINATION ${ORVANE_INSTALL_PROGRAMDIR})
+# Each translation and its tips file beside them, where the program looks for them too.
+foreach(language IN LISTS ORVANE_LANGUAGES)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/tips_${language}.txt
+                ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/orvane_${language}.qm
+          DESTINATION ${ORVANE_INSTALL_PROGRAMDIR})
+endforeach()
 list(TRANSFORM ORVANE_HELP_PAGES PREPEND ${ORVANE_HELP_SOURCE_DIR}/ OUTPUT_VARIABLE help_pages)
 install(FILES ${help_pages} DESTINATION ${ORVANE_INSTALL_PROGRAMDIR}/help)
 

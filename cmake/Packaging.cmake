@@ -37,6 +37,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # its display back ends as plugins at run time, which no linker records, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt's own translations, for its dialogs in the languages Orvane speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # F1 hands help.chm to the desktop, which needs a CHM viewer to show it.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS xchm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

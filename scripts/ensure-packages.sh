@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  # lrelease and lupdate, with the CMake package that runs lrelease (Qt6LinguistTools), and
+  # Qt's own translations for its dialogs
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   # FuzzedDataProvider.h, with which the tests replay the fuzz inputs
   libclang-rt-14-dev

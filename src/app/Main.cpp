@@ -4,10 +4,12 @@
 
 #include "app/CommandLineReply.h"
 #include "app/FirstPaintReporter.h"
+#include "app/Translations.h"
 #include "core/AppState.h"
 #include "core/CommandLine.h"
 #include "core/DesktopSession.h"
 #include "core/SettingsStore.h"
+#include "core/TipsFile.h"
 #include "filedialog/QtFileDialogBackend.h"
 #include "mainwindow/MainWindow.h"
 #include "toolwindows/AboutWindow.h"
@@ -93,6 +95,8 @@ int main(int argc, char* argv[])
     const std::unique_ptr<QCoreApplication> application =
         startsWindows ? std::make_unique<QApplication>(toolkitArgc, argv)
                       : std::make_unique<QCoreApplication>(toolkitArgc, argv);
+    const std::filesystem::path programDir = toPath(QCoreApplication::applicationDirPath());
+    const std::string language = orvane::installTranslations(*application, programDir);
     if (!startsWindows)
         return orvane::replyToCommandLine(decision);
     QApplication::setApplicationName(QStringLiteral("orvane"));
@@ -113,7 +117,6 @@ int main(int argc, char* argv[])
     const auto random = [&] { return unit(engine); };
 
     orvane::SetDefaults(state);
-    const std::filesystem::path programDir = toPath(QApplication::applicationDirPath());
     const orvane::SettingsStore settings(
         programDir, toPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
     const auto loaded = settings.load(state);
@@ -129,7 +132,7 @@ int main(int argc, char* argv[])
     if (showTips) {
         // The Quick Tips' own event loop paints the splash beside them.
         showSplash();
-        orvane::TipsWindow tips(state, programDir / "tips.txt", random);
+        orvane::TipsWindow tips(state, orvane::tipsFileFor(programDir, language), random);
         tips.exec();
     }
 
@@ -137,8 +140,8 @@ int main(int argc, char* argv[])
     orvane::DesktopShellOpener shell;
     orvane::QtFileDialogBackend dialogs;
     const std::unique_ptr<orvane::ScreenGrabber> grabber = screenGrabberForSession();
-    orvane::MainWindow window(
-        state, {programDir, settings, &messages, &shell, &dialogs, grabber.get(), random});
+    orvane::MainWindow window(state, {programDir, settings, &messages, &shell, &dialogs,
+                                      grabber.get(), random, language});
     QObject::connect(&window, &orvane::MainWindow::shutDown, application.get(),
                      &QCoreApplication::quit);
     // Without the Quick Tips, a splash shown now would appear together with the main window
@@ -152,8 +155,9 @@ int main(int argc, char* argv[])
     if (loaded == orvane::SettingsStore::LoadResult::Unreadable) {
         QTimer::singleShot(0, &window, [&] {
             messages.warning(&window, QStringLiteral("Orvane"),
-                             QObject::tr("Orvane could not read its settings file and starts with "
-                                         "the default settings."));
+                             QCoreApplication::translate(
+                                 "Main", "Orvane could not read its settings file and starts "
+                                         "with the default settings."));
         });
     }
     return QApplication::exec();

@@ -124,20 +124,10 @@ std::string hashHex(ColorValue value)
     return "#" + WebHex(value);
 }
 
-std::string statusHex(ColorValue value)
-{
-    return "HEX: #" + WebHex(value);
-}
-
 std::string dottedRgb(ColorValue value)
 {
     const RgbChannels c = SplitColor(value);
     return std::to_string(c.red) + "." + std::to_string(c.green) + "." + std::to_string(c.blue);
-}
-
-std::string statusRgb(ColorValue value)
-{
-    return "RGB: " + dottedRgb(value);
 }
 
 std::string commaRgb(ColorValue value)

@@ -73,8 +73,6 @@ double channelValue(std::string_view text);
 std::string channelText(double value);
 
 std::string hashHex(ColorValue value);   // "#FF8000"
-std::string statusHex(ColorValue value); // "HEX: #FF8000"
-std::string statusRgb(ColorValue value); // "RGB: 255.128.0"
 std::string dottedRgb(ColorValue value); // "255.128.0"
 std::string commaRgb(ColorValue value);  // "255,128,0"
 // The notations other programs read, as Copy As offers them.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "colour/Translatable.h"
 #include "core/Palette.h"
 
 #include <array>
@@ -16,16 +17,18 @@ enum class PaletteFormat { Gpl, Css, Json, Ase };
 
 struct PaletteFormatInfo {
     PaletteFormat format;
-    std::string_view description;
+    const char* description; // translated where the export dialog shows it
     std::string_view extension;
 };
 
 // The formats in the order the export dialog lists them.
 inline constexpr std::array<PaletteFormatInfo, 4> kPaletteFormats = {{
-    {PaletteFormat::Gpl, "GIMP Palette", "gpl"},
-    {PaletteFormat::Css, "CSS Custom Properties", "css"},
-    {PaletteFormat::Json, "JSON", "json"},
-    {PaletteFormat::Ase, "Adobe Swatch Exchange", "ase"},
+    {PaletteFormat::Gpl, QT_TRANSLATE_NOOP("orvane::PaletteFileCommands", "GIMP Palette"), "gpl"},
+    {PaletteFormat::Css, QT_TRANSLATE_NOOP("orvane::PaletteFileCommands", "CSS Custom Properties"),
+     "css"},
+    {PaletteFormat::Json, QT_TRANSLATE_NOOP("orvane::PaletteFileCommands", "JSON"), "json"},
+    {PaletteFormat::Ase, QT_TRANSLATE_NOOP("orvane::PaletteFileCommands", "Adobe Swatch Exchange"),
+     "ase"},
 }};
 
 // The format a file name's extension names, in any case; nothing for another extension or none.

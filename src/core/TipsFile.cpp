@@ -49,4 +49,16 @@ std::vector<std::string> readTipsFile(const std::filesystem::path& path, bool* t
     }
 }
 
+std::filesystem::path tipsFileFor(const std::filesystem::path& programDir,
+                                  const std::string& language)
+{
+    if (!language.empty()) {
+        const std::filesystem::path translated = programDir / ("tips_" + language + ".txt");
+        std::error_code error;
+        if (std::filesystem::exists(translated, error))
+            return translated;
+    }
+    return programDir / "tips.txt";
+}
+
 } // namespace orvane

@@ -3,6 +3,7 @@
 
 #include "colour/Contrast.h"
 #include "widgets/QtConversions.h"
+#include "widgets/StatusTexts.h"
 
 #include <QLabel>
 
@@ -23,8 +24,8 @@ ColorStatusBar::ColorStatusBar(QWidget* parent) : QStatusBar(parent)
 
 void ColorStatusBar::showColor(ColorValue color)
 {
-    panels_[0]->setText(qText(statusRgb(color)));
-    panels_[1]->setText(qText(statusHex(color)));
+    panels_[0]->setText(rgbStatusText(color));
+    panels_[1]->setText(hexStatusText(color));
 }
 
 void ColorStatusBar::showContrast(ColorValue current)

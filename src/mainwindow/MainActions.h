@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -15,6 +16,9 @@ namespace orvane {
 // The main window's menu bar and popup menu: every command as a named action with its caption,
 // access key and shortcut. Handlers are connected by the main window.
 struct MainActions {
+    Q_DECLARE_TR_FUNCTIONS(orvane::MainActions)
+
+public:
     explicit MainActions(QMainWindow* window);
 
     QAction* openScheme;
@@ -61,15 +65,26 @@ struct MainActions {
 // Copies the current colour in the form last chosen from a Copy As menu.
 inline const QKeySequence kCopyAsLastShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
-inline const QString kShowSpectrumCaption = QStringLiteral("Show Spectrum &Palette");
-inline const QString kShowWebsafeCaption = QStringLiteral("Show Websafe &Palette");
-inline const QString kShowFavoritesCaption = QStringLiteral("Show &Favorites");
-inline const QString kHideFavoritesCaption = QStringLiteral("Hide &Favorites");
-inline const QString kShowHistoryCaption = QStringLiteral("Show &History");
-inline const QString kHideHistoryCaption = QStringLiteral("Hide &History");
-inline const QString kShowHarmoniesCaption = QStringLiteral("Show H&armonies");
-inline const QString kHideHarmoniesCaption = QStringLiteral("Hide H&armonies");
-inline const QString kShowWebPreviewCaption = QStringLiteral("Show &Web Preview");
-inline const QString kHideWebPreviewCaption = QStringLiteral("Hide &Web Preview");
+// The captions of a View item that toggles: the one that shows what it toggles and the one for
+// the other state. Translated by MainActions::tr, at the time they are shown.
+struct ToggleCaptions {
+    const char* show;
+    const char* other;
+};
+inline constexpr ToggleCaptions kSpectrumCaptions{
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show Spectrum &Palette"),
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show Websafe &Palette")};
+inline constexpr ToggleCaptions kFavoritesCaptions{
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show &Favorites"),
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Hide &Favorites")};
+inline constexpr ToggleCaptions kHistoryCaptions{
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show &History"),
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Hide &History")};
+inline constexpr ToggleCaptions kHarmoniesCaptions{
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show H&armonies"),
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Hide H&armonies")};
+inline constexpr ToggleCaptions kWebPreviewCaptions{
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Show &Web Preview"),
+    QT_TRANSLATE_NOOP("orvane::MainActions", "Hide &Web Preview")};
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 
 #include "colour/Adjustments.h"
 #include "core/Favorites.h"
+#include "core/TipsFile.h"
 #include "core/UndoHistory.h"
 #include "mainwindow/ClientArea.h"
 #include "mainwindow/ColorStatusBar.h"
@@ -362,9 +363,10 @@ void MainWindow::setSchemeMode(SchemeMode mode)
 void MainWindow::toggleSpectrumPalette()
 {
     QAction* toggle = actions_->showSpectrumPalette;
-    const bool showSpectrum = toggle->text() == kShowSpectrumCaption;
+    const bool showSpectrum = toggle->text() == MainActions::tr(kSpectrumCaptions.show);
     palettes_->showSpectrum(showSpectrum);
-    toggle->setText(showSpectrum ? kShowWebsafeCaption : kShowSpectrumCaption);
+    toggle->setText(
+        MainActions::tr(showSpectrum ? kSpectrumCaptions.other : kSpectrumCaptions.show));
 }
 
 void MainWindow::toggleToolWindow(ToolWindowIndex tool)
@@ -424,7 +426,8 @@ void MainWindow::pickScreenColor()
 
 void MainWindow::showQuickTips()
 {
-    TipsWindow tips(state_, environment_.programDir / "tips.txt", environment_.random, this);
+    TipsWindow tips(state_, tipsFileFor(environment_.programDir, environment_.language),
+                    environment_.random, this);
     tips.exec();
 }
 

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace orvane {
 
@@ -33,13 +34,14 @@ class VisionMenu;
 
 // What the main window needs from outside: where its files live and the seams tests replace.
 struct MainWindowEnvironment {
-    std::filesystem::path programDir; // tips.txt and help.chm are looked up here
+    std::filesystem::path programDir; // the tips file and help.chm are looked up here
     SettingsStore settings;
     MessageBoxes* messages = nullptr;
     ShellOpener* shell = nullptr;
     FileDialogBackend* dialogs = nullptr;
     ScreenGrabber* grabber = nullptr;
     std::function<double()> random; // a number in [0, 1), for the first Quick Tip
+    std::string language = {};      // of the translation in use ("de"), empty for English
 };
 
 inline constexpr int kStartColorRed = 51;

@@ -24,8 +24,9 @@ std::string exportFilter()
     std::string filter;
     for (const PaletteFormatInfo& info : kPaletteFormats) {
         const std::string pattern = "*." + std::string(info.extension);
-        filter += (filter.empty() ? "" : "|") + std::string(info.description) + " (" + pattern +
-                  ")|" + pattern;
+        filter += (filter.empty() ? "" : "|") +
+                  PaletteFileCommands::tr(info.description).toStdString() + " (" + pattern + ")|" +
+                  pattern;
     }
     return filter;
 }
@@ -80,8 +81,8 @@ void PaletteFileCommands::exportPalette()
 void PaletteFileCommands::importPalette()
 {
     cFileDlg dialog(dialogs_);
-    dialog.setFilter("Palette Files (*.gpl;*.css;*.json;*.ase)|*.gpl;*.css;*.json;*.ase|"
-                     "All Files (*.*)|*.*");
+    dialog.setFilter(tr("Palette Files (*.gpl;*.css;*.json;*.ase)").toStdString() +
+                     "|*.gpl;*.css;*.json;*.ase|" + tr("All Files (*.*)").toStdString() + "|*.*");
     dialog.setOwnerHwnd(static_cast<std::int64_t>(owner_->winId()));
     std::string path;
     if (!dialog.VBGetOpenFileName(path))
@@ -110,9 +111,10 @@ void PaletteFileCommands::importPalette()
     if (skipped > 0) {
         messages_.information(
             owner_, owner_->windowTitle(),
-            skipped == 1 ? tr("One entry of %1 could not be read and was left out.").arg(shown)
-                         : tr("%1 entries of %2 could not be read and were left out.")
-                               .arg(QString::number(skipped), shown));
+            skipped == 1
+                ? tr("One entry of %1 could not be read and was left out.").arg(shown)
+                : tr("%n entries of %1 could not be read and were left out.", nullptr, skipped)
+                      .arg(shown));
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 void prepareSchemeDialog(cFileDlg& dialog, QWidget* owner)
 {
     dialog.setDefaultExt("vrx");
-    dialog.setFilter("Orvane File (*.vrx)|*.vrx");
+    dialog.setFilter(SchemeFileCommands::tr("Orvane File (*.vrx)").toStdString() + "|*.vrx");
     dialog.setOwnerHwnd(static_cast<std::int64_t>(owner->winId()));
 }
 

@@ -14,9 +14,12 @@ namespace {
 
 void reportNoScreen(MessageBoxes& messages, QWidget* owner)
 {
-    messages.warning(owner, QObject::tr("Screen Color Picker"),
-                     QObject::tr("This desktop does not allow a picture of the screen to be taken, "
-                                 "so no colour can be picked from it."));
+    messages.warning(owner,
+                     QCoreApplication::translate("orvane::ScreenPick", "Screen Color Picker"),
+                     QCoreApplication::translate(
+                         "orvane::ScreenPick",
+                         "This desktop does not allow a picture of the screen to be taken, so no "
+                         "colour can be picked from it."));
 }
 
 } // namespace

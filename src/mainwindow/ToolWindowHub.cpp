@@ -22,14 +22,14 @@ ToolWindowHub::ToolWindowHub(AppState& state, const MainActions& actions,
     : QObject(mainWindow), state_(state), currentColor_(std::move(currentColor)), vision_(vision),
       dialogs_(dialogs), messages_(messages), mainWindow_(mainWindow)
 {
-    toggles_[FavoritesTool] = {actions.showFavorites, toolbar.button(13), kShowFavoritesCaption,
-                               kHideFavoritesCaption};
-    toggles_[HarmoniesTool] = {actions.showHarmonies, toolbar.button(15), kShowHarmoniesCaption,
-                               kHideHarmoniesCaption};
-    toggles_[HistoryTool] = {actions.showHistory, toolbar.button(14), kShowHistoryCaption,
-                             kHideHistoryCaption};
-    toggles_[WebPreviewTool] = {actions.showWebPreview, toolbar.button(16), kShowWebPreviewCaption,
-                                kHideWebPreviewCaption};
+    const auto toggleOf = [&toolbar](QAction* item, int button, const ToggleCaptions& captions) {
+        return Toggle{item, toolbar.button(button), MainActions::tr(captions.show),
+                      MainActions::tr(captions.other)};
+    };
+    toggles_[FavoritesTool] = toggleOf(actions.showFavorites, 13, kFavoritesCaptions);
+    toggles_[HarmoniesTool] = toggleOf(actions.showHarmonies, 15, kHarmoniesCaptions);
+    toggles_[HistoryTool] = toggleOf(actions.showHistory, 14, kHistoryCaptions);
+    toggles_[WebPreviewTool] = toggleOf(actions.showWebPreview, 16, kWebPreviewCaptions);
     for (int tool = 0; tool < kToolWindowCount; ++tool) {
         connect(toggles_[tool].menuItem, &QAction::triggered, this,
                 [this, tool] { toggle(static_cast<ToolWindowIndex>(tool)); });

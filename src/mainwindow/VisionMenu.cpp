@@ -41,7 +41,7 @@ VisionMenu::VisionMenu(QMenu* view, QWidget* window) : QObject(window), window_(
 void VisionMenu::choose(ColorVision vision, const QString& viewer)
 {
     vision_.setVision(vision);
-    window_->setWindowTitle(viewer.isEmpty() ? tr("Orvane")
+    window_->setWindowTitle(viewer.isEmpty() ? QStringLiteral("Orvane")
                                              : tr("Orvane (simulating %1)").arg(viewer));
 }
 

@@ -60,7 +60,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(kWidth, kHeight);
 
-    auto* version = new QLabel(tr("VER: 1.20\norvane.example.org"), this);
+    auto* version = new QLabel(
+        tr("VER: %1\n%2").arg(QStringLiteral("1.20"), QStringLiteral("orvane.example.org")), this);
     version->setObjectName(QStringLiteral("Label1"));
     version->setAccessibleName(tr("Version and web address"));
     version->setGeometry(8, 6, 151, 28);

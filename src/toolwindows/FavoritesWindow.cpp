@@ -185,14 +185,14 @@ void FavoritesWindow::SetFavX(int index)
         return;
     const ColorValue color = state_.FavColors[index];
     SwatchWidget* swatch = swatches_[index];
-    const QString name = tr("Favorite %1").arg(index + 1);
     if (color < 0) {
         swatch->setColor(kEmptySlotColor);
-        swatch->setAccessibleName(name + tr(", empty"));
+        swatch->setAccessibleName(tr("Favorite %1, empty").arg(index + 1));
         labels_[index]->setText(QStringLiteral("...,...,...\n#......"));
     } else {
         swatch->setColor(color);
-        swatch->setAccessibleName(name + QStringLiteral(", ") + qText(hashHex(color)));
+        swatch->setAccessibleName(tr("Favorite %1").arg(index + 1) + QStringLiteral(", ") +
+                                  qText(hashHex(color)));
         labels_[index]->setText(qText(dottedRgb(color)) + QLatin1Char('\n') +
                                 qText(hashHex(color)));
     }

@@ -34,8 +34,7 @@ HarmoniesWindow::HarmoniesWindow(AppState& state, QWidget* parent)
     kinds_->setAccessibleName(tr("Harmony kind"));
     kinds_->setGeometry(twipsRect(0, 0, 1680, 315));
     for (const HarmonyKind& kind : kHarmonyKinds)
-        kinds_->addItem(
-            QString::fromUtf8(kind.name.data(), static_cast<qsizetype>(kind.name.size())));
+        kinds_->addItem(tr(kind.name));
 
     // Made in index order, so square 2 starts on top.
     for (int index = 0; index < 3; ++index) {

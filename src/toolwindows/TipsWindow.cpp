@@ -5,6 +5,7 @@
 
 #include "colour/ColorValue.h"
 #include "core/TipsFile.h"
+#include "widgets/QtConversions.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -44,13 +45,16 @@ TipsWindow::TipsWindow(AppState& state, const std::filesystem::path& tipsFile,
     showAtStart_ = new QCheckBox(tr("Show in start-up"), this);
     showAtStart_->setObjectName(QStringLiteral("Check1"));
     showAtStart_->setAccessibleName(tr("Show in start-up"));
-    showAtStart_->setGeometry(7, 115, 124, 14);
+    // As wide as the room before the buttons leaves, for the longer translations.
+    showAtStart_->setGeometry(7, 115, 150, 14);
     showAtStart_->setChecked(isSet(state_.ShowTipsAtStart));
 
     // Without a tips file the window still opens and says why it has nothing to show.
     if (tips_.empty()) {
-        tips_.push_back((tooLarge ? tr("No tips are available: tips.txt is larger than 1 MB.")
-                                  : tr("No tips are available: tips.txt is missing or empty."))
+        const QString name = pathToQString(tipsFile.filename().string());
+        tips_.push_back((tooLarge ? tr("No tips are available: %1 is larger than 1 MB.")
+                                  : tr("No tips are available: %1 is missing or empty."))
+                            .arg(name)
                             .toStdString());
     }
     // Rounded half to even: the first and last tip come up half as often as the others.

@@ -15,8 +15,8 @@ class QPushButton;
 
 namespace orvane {
 
-// Quick Tips: one tip at a time from tips.txt, Previous and Next with wrapping, and the box
-// that decides whether the window opens at start-up. Shown modally.
+// Quick Tips: one tip at a time from the tips file, Previous and Next with wrapping, and the
+// box that decides whether the window opens at start-up. Shown modally.
 class TipsWindow : public QDialog {
     Q_OBJECT
 public:

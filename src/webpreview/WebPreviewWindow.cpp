@@ -132,16 +132,19 @@ void WebPreviewWindow::buildPage()
         QRect geometry;
         QFont font;
     };
+    // The page's own texts are those of the page Save As Web Page writes, in every language.
     const Text texts[] = {
-        {kPage, tr("Page title"), tr("Web Page Color Preview"), QRect(64, 8, 201, 19),
+        {kPage, tr("Page title"), QStringLiteral("Web Page Color Preview"), QRect(64, 8, 201, 19),
          pageFont(12, true)},
-        {kHeaderBar, tr("Header text"), tr("Header Text"), QRect(15, 7, 85, 17),
+        {kHeaderBar, tr("Header text"), QStringLiteral("Header Text"), QRect(15, 7, 85, 17),
          pageFont(10.5, true)},
-        {kSideBar, tr("Links"), tr("Link 1\n\nLink 2\n\nLink 3\n\nLink 4"), QRect(15, 9, 32, 98),
-         pageFont(9, false, true)},
-        {kBodyBox, tr("Body caption"), tr("Body Caption"), QRect(15, 9, 83, 14), pageFont(9, true)},
-        {kBodyBox, tr("Body text"), tr("This is the main text of\nthe body of your page."),
-         QRect(36, 33, 128, 28), pageFont(9, false)},
+        {kSideBar, tr("Links"), QStringLiteral("Link 1\n\nLink 2\n\nLink 3\n\nLink 4"),
+         QRect(15, 9, 32, 98), pageFont(9, false, true)},
+        {kBodyBox, tr("Body caption"), QStringLiteral("Body Caption"), QRect(15, 9, 83, 14),
+         pageFont(9, true)},
+        {kBodyBox, tr("Body text"),
+         QStringLiteral("This is the main text of\nthe body of your page."), QRect(36, 33, 128, 28),
+         pageFont(9, false)},
     };
     for (int k = 0; k < kWebColorCount - kFirstText; ++k) {
         const Text& text = texts[k];
@@ -214,7 +217,7 @@ void WebPreviewWindow::saveAsWebPage()
 {
     cFileDlg dialog(dialogs_);
     dialog.setDefaultExt("html");
-    dialog.setFilter("HTML File (*.html;*.htm)|*.html;*.htm");
+    dialog.setFilter(tr("HTML File (*.html;*.htm)").toStdString() + "|*.html;*.htm");
     dialog.setOwnerHwnd(static_cast<std::int64_t>(winId()));
     std::string fileName;
     if (!dialog.VBGetSaveFileName(fileName))
@@ -222,12 +225,12 @@ void WebPreviewWindow::saveAsWebPage()
     const std::string page = buildWebPage(webPageColorsFrom(elementColors()));
     const WriteResult result = writeFileAtomically(fileName, page);
     if (result == WriteResult::NotARegularFile) {
-        messages_.warning(this, tr("Orvane"),
+        messages_.warning(this, QStringLiteral("Orvane"),
                           tr("The web page could not be saved to %1: it is not a regular file.")
                               .arg(pathToQString(fileName)));
     } else if (result == WriteResult::Failed) {
         messages_.warning(
-            this, tr("Orvane"),
+            this, QStringLiteral("Orvane"),
             tr("The web page could not be saved to %1.").arg(pathToQString(fileName)));
     }
 }

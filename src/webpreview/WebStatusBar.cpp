@@ -2,7 +2,7 @@
 #include "webpreview/WebStatusBar.h"
 
 #include "webpreview/FittedLabel.h"
-#include "widgets/QtConversions.h"
+#include "widgets/StatusTexts.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -32,11 +32,12 @@ WebStatusBar::WebStatusBar(QWidget* parent) : QStatusBar(parent)
     setSizeGripEnabled(false);
 
     const QFontMetrics metrics = fontMetrics();
-    rgb_ = addColourPanel(1, tr("Current RGB"),
-                          colourPanelWidth(metrics, QStringLiteral("RGB: .."), 9, u"0123456789"));
-    hex_ =
-        addColourPanel(2, tr("Current HEX"),
-                       colourPanelWidth(metrics, QStringLiteral("HEX: #"), 6, u"0123456789ABCDEF"));
+    rgb_ = addColourPanel(
+        1, tr("Current RGB"),
+        colourPanelWidth(metrics, rgbStatusForm().arg(QStringLiteral("..")), 9, u"0123456789"));
+    hex_ = addColourPanel(
+        2, tr("Current HEX"),
+        colourPanelWidth(metrics, hexStatusForm().arg(u'#'), 6, u"0123456789ABCDEF"));
 
     auto* hint = new FittedLabel(tr("Right-Click colors for options"), this);
     hint->setObjectName(QStringLiteral("Panel3"));
@@ -62,8 +63,8 @@ void WebStatusBar::showColor(ColorValue color)
         panel->setText(text);
         panel->setAccessibleDescription(text);
     };
-    show(rgb_, qText(statusRgb(color)));
-    show(hex_, qText(statusHex(color)));
+    show(rgb_, rgbStatusText(color));
+    show(hex_, hexStatusText(color));
 }
 
 } // namespace orvane

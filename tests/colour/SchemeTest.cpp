@@ -78,7 +78,7 @@ TEST(SchemeTest, HarmonySquaresComeFromFixedSwatches)
         colors[2] = squares->showsThird ? colors[2] : 0;
         EXPECT_EQ(colors, shown[kind]) << kHarmonyKinds[kind].name;
     }
-    EXPECT_EQ(kHarmonyKinds[1].name, "Split-Complements");
+    EXPECT_STREQ(kHarmonyKinds[1].name, "Split-Complements");
     EXPECT_FALSE(harmonySquares(-1, base) || harmonySquares(4, base));
 }
 

@@ -261,6 +261,18 @@ TEST(TipsFileTest, EveryKindOfLineEndEndsALineButATrailingEndAddsNone)
     std::filesystem::remove(big);
 }
 
+TEST(TipsFileTest, ALanguageReadsItsOwnTipsWhereItHasThem)
+{
+    const std::filesystem::path programDir =
+        std::filesystem::temp_directory_path() / ("orvane-tips-" + std::to_string(::getpid()));
+    std::filesystem::create_directory(programDir);
+    std::ofstream(programDir / "tips_de.txt") << "Tipp";
+    EXPECT_EQ(tipsFileFor(programDir, "de"), programDir / "tips_de.txt");
+    for (const char* language : {"", "fr"})
+        EXPECT_EQ(tipsFileFor(programDir, language), programDir / "tips.txt") << language;
+    std::filesystem::remove_all(programDir);
+}
+
 // Distinct, recognisable colours: colour(n) for the n-th recording.
 ColorValue colour(int n)
 {

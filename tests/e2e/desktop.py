@@ -308,7 +308,7 @@ class Desktop:
 
 class Program:
     """The built program copied into a fresh folder with the files it reads beside itself,
-    started with a private home on the desktop."""
+    started with a private home on the desktop, in English unless told another locale."""
 
     TITLE = "Orvane"
     TOOL_TITLES = re.compile("^(Favorites|Harmonies|History|Web Preview) ")
@@ -320,9 +320,10 @@ class Program:
         self.folder.mkdir(parents=True)
         built = Path(built_program)
         shutil.copy2(built, self.folder / "orvane")
-        shutil.copy2(built.parent / "tips.txt", self.folder / "tips.txt")
-        if (built.parent / "help.chm").exists():
-            shutil.copy2(built.parent / "help.chm", self.folder / "help.chm")
+        # The tips files and translations of every language, and the help document.
+        for beside in [*built.parent.glob("tips*.txt"), *built.parent.glob("orvane_*.qm"),
+                       *built.parent.glob("help.chm")]:
+            shutil.copy2(beside, self.folder / beside.name)
         self.home = Path(work) / "home"
         self.runtime = Path(work) / "runtime"
         for folder in (self.home, self.runtime):
@@ -337,6 +338,8 @@ class Program:
         self.scale = 1
         # Device pixels to a logical one on each screen, through QT_SCREEN_SCALE_FACTORS.
         self.screen_scales = None
+        # Locale variables on top of the C.UTF-8 locale, in which the program speaks English.
+        self.locale = {}
 
     @property
     def settings_file(self):
@@ -360,6 +363,10 @@ class Program:
             "XDG_CONFIG_HOME": str(self.home / ".config"),
             "XDG_RUNTIME_DIR": str(self.runtime),
         })
+        for variable in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(variable, None)
+        env["LANG"] = "C.UTF-8"
+        env.update(self.locale)
         if self.scale != 1:
             env["QT_SCALE_FACTOR"] = str(self.scale)
         if self.screen_scales:

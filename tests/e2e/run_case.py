@@ -14,6 +14,7 @@ import sys
 import traceback
 from pathlib import Path
 
+import languages
 import palettes
 import record
 from desktop import (Desktop, Expected, Failure, MainWindowLayout, Program, ScreenReader,
@@ -604,6 +605,7 @@ CASES = {
     "keyboard_only_session": keyboard_only_session,
     "screen_reader_reads_every_colour": screen_reader_reads_every_colour,
     "palette_export_and_import": palettes.palette_export_and_import,
+    "german_session": languages.german_session,
 }
 
 

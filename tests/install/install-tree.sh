@@ -28,7 +28,7 @@ esac
   fail "$bindir/orvane leads to $(realpath "$command_link"), not to $programdir/orvane"
 file -L "$command_link" | grep -q 'ELF.*executable' || fail "$bindir/orvane is not an executable: $(file -L "$command_link")"
 
-for beside in tips.txt help.chm help/index.html; do
+for beside in tips.txt tips_de.txt orvane_de.qm help.chm help/index.html; do
   [ -s "$prefix/$programdir/$beside" ] || fail "$programdir/$beside is missing or empty"
 done
 cmp -s "$prefix/$programdir/tips.txt" "$tips" || fail "the installed tips.txt is not $tips"

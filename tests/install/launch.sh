@@ -57,6 +57,9 @@ start_xvfb() {
   export DISPLAY=:$(head -n 1 "$display_file")
   unset XAUTHORITY WAYLAND_DISPLAY
   export QT_QPA_PLATFORM=xcb
+  # English, whatever the caller's locale: the checks look for English window titles.
+  unset LANGUAGE LC_ALL LC_MESSAGES
+  export LANG=C.UTF-8
   xdotool getmouselocation >/dev/null || fail "the X server on $DISPLAY does not answer: $(cat "$work/xvfb.log")"
 }
 

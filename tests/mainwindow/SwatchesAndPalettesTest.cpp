@@ -20,7 +20,7 @@ TEST_F(MainWindowTest, SwatchHoverClickPopupAndDrop)
     const ColorValue color = five->color();
     const QString hash = QString::fromStdString(hashHex(color));
     QTest::mouseMove(five, QPoint(10, 10));
-    EXPECT_EQ(window_->statusText(1), QString::fromStdString(statusRgb(color)));
+    EXPECT_EQ(window_->statusText(1), "RGB: " + QString::fromStdString(dottedRgb(color)));
     EXPECT_EQ(window_->statusText(2), "HEX: " + hash);
     EXPECT_EQ(five->toolTip(), hash);
     EXPECT_TRUE(five->accessibleName().endsWith(hash));
