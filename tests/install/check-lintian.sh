@@ -18,9 +18,9 @@ deb=${packages[0]}
 program_folder='usr/lib/([^/]+/)?orvane'
 accepted=(
   # lintian takes these for documentation, which belongs under /usr/share/doc: but the program
-  # reads tips.txt from its own folder, and the guide as web pages, for reading without a CHM
-  # viewer, lies beside help.chm, which F1 opens from there.
-  "I: orvane: package-contains-documentation-outside-usr-share-doc \[$program_folder/(tips\.txt|help/[a-z-]+\.html)\]"
+  # reads tips.txt (and tips_LL.txt for other languages) from its own folder, and the guide as
+  # web pages, for reading without a CHM viewer, lies beside help.chm, which F1 opens from there.
+  "I: orvane: package-contains-documentation-outside-usr-share-doc \[$program_folder/(tips(_[a-z]+)?\.txt|help/[a-z-]+\.html)\]"
   # The program lives in a folder of its own with the files it reads, which /usr/bin/orvane
   # links to; this experimental tag would move it to /usr/libexec.
   "X: orvane: executable-in-usr-lib \[$program_folder/orvane\]"
