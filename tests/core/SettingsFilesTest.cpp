@@ -21,7 +21,9 @@ TEST_F(SettingsFilesTest, AtomicWriteFailuresAndRefusalsTouchNoFile)
     fs::create_directory(dir / "folder");
     write(".orvane-abcdefghij.tmp", "someone's");
     write("data.cfg~", "someone's");
-    const auto longAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    // Whole seconds, which every file system keeps exactly.
+    const fs::file_time_type longAgo = std::chrono::floor<std::chrono::seconds>(
+        fs::file_time_type::clock::now() - std::chrono::hours(1));
     fs::last_write_time(dir / ".orvane-abcdefghij.tmp", longAgo);
     using enum WriteResult;
     const std::pair<fs::path, WriteResult> cases[] = {
