@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # The Windows build that scripts/windows-check.sh makes with cmake/mingw-w64.cmake: colour, core,
-# the plain part of filedialog and the web page builder, and the tests of these, which ctest
-# runs under Wine in a Wine prefix inside the build folder.
+# the plain part of filedialog with the Win32 dialog backend and the web page builder, and the
+# tests of these, which ctest runs under Wine in a Wine prefix inside the build folder.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
 add_subdirectory(src/colour)
 add_subdirectory(src/core)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Cross-builds the layers without Qt (colour, core, the plain part of filedialog, the web page
-# builder) and their tests for 64-bit Windows with MinGW-w64 in build-windows/, and runs the
-# tests under Wine on a private X display. Runs alone, and ./test.sh runs it as the ctest test
-# windows-check. Exits with 77, after one line saying so, where Wine cannot start.
+# Cross-builds the layers without Qt (colour, core, the plain part of filedialog with the Win32
+# dialog backend, the web page builder) and their tests for 64-bit Windows with MinGW-w64 in
+# build-windows/, and runs the tests under Wine on a private X display. Runs alone, and
+# ./test.sh runs it as the ctest test windows-check. Exits with 77, after one line saying so,
+# where Wine cannot start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
