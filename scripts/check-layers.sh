@@ -9,7 +9,7 @@ declare -A rank=([colour]=0 [core]=1 [widgets]=2 [filedialog]=3 [webpreview]=3 [
                  [mainwindow]=4 [app]=5)
 plain_files=(colour/* core/* filedialog/cFileDlg.* filedialog/FileFilter.* filedialog/SelectionText.*
              filedialog/DialogChoice.h filedialog/DialogRecord.h filedialog/FileDialogBackend.h
-             webpreview/WebPage.*)
+             filedialog/Win32FileDialogBackend.* webpreview/WebPage.*)
 failed=0
 
 for folder in "${!rank[@]}"; do

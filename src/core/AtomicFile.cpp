@@ -1,44 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "core/AtomicFile.h"
 
+#include "core/PlatformFiles.h"
 #include "core/RegularFile.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <fcntl.h>
-#include <fstream>
-#include <functional>
 #include <optional>
-#include <random>
+#include <span>
 #include <string>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
-#include <utility>
 
 namespace orvane {
 
 namespace {
-
-// Closes the descriptor it owns when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    // close can report a deferred write error, so its result counts.
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-private:
-    int fd_;
-};
 
 // The file a chain of symbolic links ends at; nothing for a loop.
 std::optional<std::filesystem::path> resolveLinks(std::filesystem::path path)
@@ -53,66 +28,16 @@ std::optional<std::filesystem::path> resolveLinks(std::filesystem::path path)
     return std::nullopt;
 }
 
-// 0666 less the umask, which Linux reports in /proc; elsewhere it can only be read by setting
-// it, briefly.
-mode_t newFileMode()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.starts_with("Umask:"))
-            return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
-    }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Tries fresh names of the form .orvane-XXXXXXXXXX.tmp until attempt succeeds with one, or
-// fails for a reason other than the name being taken; the name it succeeded with, else empty.
-std::string withTemporaryName(const std::function<bool(const std::string&)>& attempt)
-{
-    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    std::random_device seed;
-    std::mt19937 random(seed());
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kDigits - 2);
-    for (int tries = 0; tries < 100; ++tries) {
-        std::string name = ".orvane-";
-        for (int i = 0; i < 10; ++i)
-            name += kDigits[pick(random)];
-        name += ".tmp";
-        if (attempt(name))
-            return name;
-        if (errno != EEXIST)
-            break;
-    }
-    return {};
-}
-
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno != EINTR)
-            return false;
-        if (written > 0) {
-            data += written;
-            size -= static_cast<std::size_t>(written);
-        }
-    }
-    return true;
-}
-
-// What goes into the new file: its permission bits, the bytes and the old file's tail.
+// What goes into the new file: the bytes and the old file's tail.
 struct Content {
-    mode_t mode;
     std::string_view bytes;
-    const RegularFile* old;
+    std::optional<RegularFile> old;
 
-    // Writes everything to fd and syncs it; true when every step succeeded.
-    bool fill(int fd) const
+    // Writes everything to file and syncs it; true when every step succeeded.
+    bool fill(const platform::File& file) const
     {
-        if (::fchmod(fd, mode) != 0 ||
-            !writeAll(fd, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
+        if (!platform::writeAll(
+                file, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())))
             return false;
         std::array<std::uint8_t, 64 * 1024> chunk;
         // Copies up to the old size only, so a file that keeps growing cannot hold the save.
@@ -124,68 +49,37 @@ struct Content {
                 return false;
             if (*count == 0)
                 break; // the old file shrank meanwhile
-            if (!writeAll(fd, chunk.data(), *count))
+            if (!platform::writeAll(file, std::span(chunk).first(*count)))
                 return false;
             offset += *count;
         }
-        return ::fsync(fd) == 0;
+        return platform::syncFile(file);
     }
 };
 
-enum class Placed { Yes, No, Unsupported };
-
-// Writes the content to an unnamed file and links it in: straight under the target's name when
-// there is no target, else under a temporary name that is then renamed over the target.
-Placed placeUnnamed(int folder, const std::string& name, bool replace, const Content& content)
+// Writes the content to a new file of a temporary name and puts it in the target's place. The
+// temporary is removed on failure.
+bool placeNamed(const platform::Folder& folder, const std::filesystem::path& name,
+                std::uint32_t mode, Content& content)
 {
-    Descriptor fd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-    if (fd.get() < 0)
-        return Placed::Unsupported;
-    if (!content.fill(fd.get()))
-        return Placed::No;
-    // Linking needs /proc; without it the named way is taken.
-    const std::string self = "/proc/self/fd/" + std::to_string(fd.get());
-    const auto linkAs = [&](const std::string& as) {
-        return ::linkat(AT_FDCWD, self.c_str(), folder, as.c_str(), AT_SYMLINK_FOLLOW) == 0;
-    };
-    if (!replace && linkAs(name))
-        return Placed::Yes;
-    if (!replace && errno != EEXIST)
-        return errno == ENOENT ? Placed::Unsupported : Placed::No;
-    const std::string temporary = withTemporaryName(linkAs);
-    if (temporary.empty())
-        return errno == ENOENT ? Placed::Unsupported : Placed::No;
-    if (::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0)
-        return Placed::Yes;
-    ::unlinkat(folder, temporary.c_str(), 0);
-    return Placed::No;
-}
-
-// Writes the content to a new file of a temporary name, created 0600 so that no one else reads
-// it half-written, and renames it over the target. The temporary is removed on failure.
-bool placeNamed(int folder, const std::string& name, const Content& content)
-{
-    int created = -1;
-    const std::string temporary = withTemporaryName([&](const std::string& candidate) {
-        created =
-            ::openat(folder, candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        return created >= 0;
+    platform::File file;
+    std::filesystem::path temporary;
+    const std::string created = withTemporaryName([&](const std::string& candidate) {
+        // Made before the file is: an allocation failing after it would leave the file behind.
+        temporary = candidate;
+        return folder.createNew(temporary, mode, file);
     });
-    Descriptor fd(created);
-    if (temporary.empty())
+    if (created.empty())
         return false;
-    if (content.fill(fd.get()) && fd.close() &&
-        ::renameat(folder, temporary.c_str(), folder, name.c_str()) == 0)
-        return true;
-    ::unlinkat(folder, temporary.c_str(), 0);
+    const bool filled = content.fill(file);
+    if (file.close() && filled) {
+        // Windows refuses to replace a file that is open, even by us.
+        content.old.reset();
+        if (folder.replace(temporary, name))
+            return true;
+    }
+    folder.remove(temporary);
     return false;
-}
-
-// A new name lasts a power loss only once the folder holding it is synced. Some file systems
-// cannot sync a folder and say so with EINVAL; they keep names by other means.
-bool syncFolder(int folder)
-{
-    return ::fsync(folder) == 0 || errno == EINVAL;
 }
 
 WriteResult writeFile(const std::filesystem::path& path, std::string_view bytes, OldTail tail)
@@ -193,29 +87,27 @@ WriteResult writeFile(const std::filesystem::path& path, std::string_view bytes,
     const std::optional<std::filesystem::path> target = resolveLinks(path);
     if (!target)
         return WriteResult::Failed;
-    const std::filesystem::path parent = target->parent_path();
-    const Descriptor folder(
-        ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    const std::string name = target->filename().string();
-    if (folder.get() < 0 || name.empty())
+    const std::filesystem::path name = target->filename();
+    const std::optional<platform::Folder> folder = platform::Folder::open(target->parent_path());
+    if (!folder || name.empty())
         return WriteResult::Failed;
-    struct stat old {};
-    const bool exists = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!exists && errno != ENOENT)
+    const std::optional<platform::Entry> old = folder->entry(name);
+    if (!old)
         return WriteResult::Failed;
-    if (exists && !S_ISREG(old.st_mode))
+    if (old->kind == platform::Entry::Kind::Other)
         return WriteResult::NotARegularFile;
+    const bool exists = old->kind == platform::Entry::Kind::Regular;
     const bool keep = exists && tail == OldTail::Keep;
-    const std::optional<RegularFile> oldFile =
-        keep ? RegularFile::open(*target) : std::optional<RegularFile>();
-    if (keep && !oldFile)
+    Content content{bytes, keep ? RegularFile::open(*target) : std::nullopt};
+    if (keep && !content.old)
         return WriteResult::Failed; // keeping what lies past the new bytes needs the old file
-    const Content content{exists ? old.st_mode & 07777 : newFileMode(), bytes,
-                          oldFile ? &*oldFile : nullptr};
-    Placed placed = placeUnnamed(folder.get(), name, exists, content);
-    if (placed == Placed::Unsupported)
-        placed = placeNamed(folder.get(), name, content) ? Placed::Yes : Placed::No;
-    return placed == Placed::Yes && syncFolder(folder.get()) ? WriteResult::Written
+    platform::Placed placed =
+        folder->placeUnnamed(name, exists, old->newMode,
+                             [&content](const platform::File& file) { return content.fill(file); });
+    if (placed == platform::Placed::Unsupported)
+        placed = placeNamed(*folder, name, old->newMode, content) ? platform::Placed::Yes
+                                                                  : platform::Placed::No;
+    return placed == platform::Placed::Yes && folder->sync() ? WriteResult::Written
                                                              : WriteResult::Failed;
 }
 
@@ -241,21 +133,14 @@ bool createFolders(const std::filesystem::path& folder)
         if (folder.empty() || std::filesystem::is_directory(folder, error))
             return !folder.empty();
         const std::filesystem::path parent = folder.parent_path();
+        if (parent == folder)
+            return false; // a root that is no folder, such as a drive that is not there
         if (!parent.empty() && !createFolders(parent))
             return false;
-        if (::mkdir(folder.c_str(), 0777) != 0)
-            return errno == EEXIST && std::filesystem::is_directory(folder, error);
-        const Descriptor above(
-            ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        return above.get() >= 0 && syncFolder(above.get());
+        return platform::makeFolder(folder);
     } catch (const std::exception&) {
         return false;
     }
-}
-
-bool canCreateFilesIn(const std::filesystem::path& folder)
-{
-    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
 } // namespace orvane

@@ -6,12 +6,13 @@
 #include "core/GplFormat.h"
 #include "core/JsonFormat.h"
 #include "core/RegularFile.h"
+#include "core/Utf8Path.h"
 
 namespace orvane {
 
 std::optional<PaletteFormat> formatOfExtension(const std::filesystem::path& path)
 {
-    std::string extension = path.extension().string();
+    std::string extension = utf8Of(path.extension());
     for (char& c : extension) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');

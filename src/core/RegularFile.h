@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/PlatformFiles.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -18,9 +20,8 @@ public:
     // Nothing when path names no regular file or it cannot be opened.
     static std::optional<RegularFile> open(const std::filesystem::path& path);
 
-    RegularFile(RegularFile&& other) noexcept;
+    RegularFile(RegularFile&& other) noexcept = default;
     RegularFile& operator=(RegularFile&&) = delete;
-    ~RegularFile();
 
     // The file's size when it was opened.
     std::uint64_t size() const { return size_; }
@@ -31,9 +32,9 @@ public:
     std::optional<std::vector<std::uint8_t>> readUpTo(std::size_t limit) const;
 
 private:
-    RegularFile(int fd, std::uint64_t size) : fd_(fd), size_(size) {}
+    RegularFile(platform::File file, std::uint64_t size) : file_(std::move(file)), size_(size) {}
 
-    int fd_;
+    platform::File file_;
     std::uint64_t size_;
 };
 

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "filedialog/SelectionText.h"
 
+#include "core/Utf8Path.h"
+
 namespace orvane {
 
 std::string selectionText(const std::vector<std::filesystem::path>& files)
 {
     if (files.size() == 1)
-        return files.front().string();
+        return utf8Of(files.front());
     std::string text;
     if (files.empty())
         return text;
-    text = files.front().parent_path().string();
+    text = utf8Of(files.front().parent_path());
     for (const std::filesystem::path& file : files) {
         text += '\0';
-        text += file.filename().string();
+        text += utf8Of(file.filename());
     }
     return text;
 }

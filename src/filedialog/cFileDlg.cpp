@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "filedialog/cFileDlg.h"
 
+#include "core/Utf8Path.h"
 #include "filedialog/FileFilter.h"
 
 #include <filesystem>
@@ -132,18 +133,26 @@ bool cFileDlg::runDialog(DialogKind kind, std::string& fileName, std::string* fi
 
 bool cFileDlg::ExistFile(std::string_view fileSpec)
 {
-    std::error_code error;
-    // Whether the length can be read is the answer; the length itself does not matter.
-    static_cast<void>(std::filesystem::file_size(std::filesystem::path(fileSpec), error));
-    return !error;
+    try {
+        std::error_code error;
+        // Whether the length can be read is the answer; the length itself does not matter.
+        static_cast<void>(std::filesystem::file_size(pathFromUtf8(fileSpec), error));
+        return !error;
+    } catch (const std::system_error&) {
+        return false; // a text that is no UTF-8 names no file on Windows
+    }
 }
 
 std::string cFileDlg::VBGetFileTitle(std::string_view path)
 {
-    const std::filesystem::path name = std::filesystem::path(path).filename();
-    if (name == "." || name == "..")
-        return {};
-    return name.string();
+    try {
+        const std::filesystem::path name = pathFromUtf8(path).filename();
+        if (name == "." || name == "..")
+            return {};
+        return utf8Of(name);
+    } catch (const std::system_error&) {
+        return {}; // a text that is no UTF-8 names no file on Windows
+    }
 }
 
 } // namespace orvane
