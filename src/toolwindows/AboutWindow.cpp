@@ -61,7 +61,8 @@ AboutWindow::AboutWindow(QWidget* parent)
     setFixedSize(kWidth, kHeight);
 
     auto* version = new QLabel(
-        tr("VER: %1\n%2").arg(QStringLiteral("1.20"), QStringLiteral("orvane.example.org")), this);
+        tr("VER: %1\n%2").arg(QStringLiteral(ORVANE_VERSION), QStringLiteral("orvane.example.org")),
+        this);
     version->setObjectName(QStringLiteral("Label1"));
     version->setAccessibleName(tr("Version and web address"));
     version->setGeometry(8, 6, 151, 28);
